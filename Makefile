@@ -1,0 +1,21 @@
+# make test: install what is missing, build, run every test.   make run: build and start brenvik.
+MAKEFLAGS += --no-print-directory
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: deps configure build test clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@bash scripts/run-tests.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,56 @@
+# Test executables are Windows programs run under Wine. Each Windows family has a Wine prefix of
+# its own (build/wine/<family>, made by scripts/wine-session.sh), so a test that depends on the
+# family runs once per prefix, and tests sharing a prefix's registry never run at the same time.
+set(WINE_FAMILIES win95 win98 winme nt40 win2k winxp)
+set(WINE_DEFAULT_FAMILY winxp)
+set(WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+set(TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests-bin)
+
+if(EXISTS /usr/src/googletest/CMakeLists.txt AND NOT TARGET gtest)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endif()
+
+# add_wine_test(name SOURCES ... [LIBS ...] [FAMILIES] [SHARED] [TIMEOUT s])
+#   FAMILIES: run once in each family's prefix (otherwise once, in the default family's prefix).
+#   SHARED:   touches nothing another test could trip over, so it may run beside others.
+#   OWN_MAIN: the sources bring their own main() (otherwise gtest_main).
+function(add_wine_test name)
+  cmake_parse_arguments(T "FAMILIES;SHARED;OWN_MAIN" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  if(T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main gtest)
+  endif()
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+  if(T_FAMILIES)
+    set(families ${WINE_FAMILIES})
+  else()
+    set(families ${WINE_DEFAULT_FAMILY})
+  endif()
+  foreach(family ${families})
+    set(test ${name})
+    if(T_FAMILIES)
+      set(test ${name}_${family})
+    endif()
+    add_test(NAME ${test} COMMAND wine $<TARGET_FILE:${name}> --gtest_color=no
+             WORKING_DIRECTORY ${TEST_BIN_DIR})
+    set_tests_properties(${test} PROPERTIES
+      TIMEOUT ${T_TIMEOUT}
+      ENVIRONMENT "WINEPREFIX=${WINE_ROOT}/${family};WINEDEBUG=-all;TEST_FAMILY=${family}")
+    if(NOT T_SHARED)
+      set_tests_properties(${test} PROPERTIES RESOURCE_LOCK prefix_${family})
+    endif()
+  endforeach()
+endfunction()
+
+# A test that runs natively on the build host (a plain command).
+function(add_host_test name)
+  add_test(NAME ${name} COMMAND ${ARGN})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, when it is missing (Debian, as root).
+set -euo pipefail
+packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
+          wine wine32:i386 xvfb x11-apps imagemagick iproute2 util-linux fp-utils "$@")
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

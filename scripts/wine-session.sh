@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Wine prefixes and servers for one build folder, never the user's own prefix.
+#   wine-session.sh prepare BUILD   make build/wine/<family> for every family (once)
+#   wine-session.sh start BUILD     start Xvfb (when there is no display), the servers, wineboot
+#   wine-session.sh stop BUILD      stop the servers and Xvfb
+set -euo pipefail
+FAMILIES=(win95 win98 winme nt40 win2k winxp)
+cmd=$1
+build=$(cd "$2" && pwd)
+root=$build/wine
+export WINEDEBUG=-all
+serverbin=/usr/lib/wine/wineserver64
+[ -x "$serverbin" ] || serverbin=/usr/lib/wine/wineserver32
+
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+
+make_base() {
+  local base=$root/base
+  [ -f "$base/system.reg" ] && [ -f "$base/.ready" ] && return
+  rm -rf "$base"; mkdir -p "$root"
+  WINEPREFIX=$base DISPLAY= quiet wine wineboot -i
+  WINEPREFIX=$base quiet "$serverbin" -w
+  touch "$base/.ready"
+}
+
+# A family's prefix shares the base's files by hard links; only the registry is its own.
+make_family() {
+  local family=$1 base=$root/base prefix=$root/$1
+  [ -f "$prefix/.ready" ] && return
+  rm -rf "$prefix"; mkdir -p "$prefix"
+  cp -al "$base/drive_c" "$prefix/drive_c"
+  cp -a "$base/dosdevices" "$base/.update-timestamp" "$base"/*.reg "$prefix/"
+  cat > "$prefix/family.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine]
+"Version"="$family"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+  WINEPREFIX=$prefix DISPLAY= quiet wine regedit /S 'Z:'"${prefix//\//\\}"'\family.reg'
+  WINEPREFIX=$prefix quiet "$serverbin" -k || true
+  WINEPREFIX=$prefix quiet "$serverbin" -w || true
+  touch "$prefix/.ready"
+}
+
+case $cmd in
+  prepare)
+    make_base
+    for f in "${FAMILIES[@]}"; do make_family "$f" & done
+    wait
+    ;;
+  start)
+    if [ -z "${DISPLAY:-}" ]; then
+      rm -f "$root/display.raw"
+      Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$root/display.raw" </dev/null >/dev/null 2>&1 &
+      echo $! > "$root/xvfb.pid"
+      for _ in $(seq 100); do [ -s "$root/display.raw" ] && break; sleep 0.1; done
+      echo ":$(head -n1 "$root/display.raw")" > "$root/display"
+    else
+      echo "$DISPLAY" > "$root/display"
+    fi
+    export DISPLAY=$(cat "$root/display")
+    # Wine's own processes must not hold the caller's pipes, or a test runner waits for ever.
+    pids=()
+    for f in "${FAMILIES[@]}"; do
+      ( WINEPREFIX=$root/$f quiet "$serverbin" -p
+        WINEPREFIX=$root/$f quiet wine wineboot ) &
+      pids+=($!)
+    done
+    wait "${pids[@]}"
+    ;;
+  stop)
+    for f in "${FAMILIES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
+    if [ -f "$root/xvfb.pid" ]; then kill "$(cat "$root/xvfb.pid")" 2>/dev/null || true; rm -f "$root/xvfb.pid"; fi
+    ;;
+esac
