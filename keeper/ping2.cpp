@@ -1,0 +1,82 @@
+#include "keeper/ping2.h"
+
+#include "keeper/KeeperMessage.h"
+
+#include <winsock.h>
+
+const char* const CleanupErrorText = "Windows Sockets error occurred in Cleanup.";
+
+namespace {
+using IcmpCreateFileProc = HANDLE(WINAPI*)();
+using IcmpCloseHandleProc = BOOL(WINAPI*)(HANDLE);
+using IcmpSendEchoProc = DWORD(WINAPI*)(HANDLE, ULONG, LPVOID, WORD, void*, LPVOID, DWORD, DWORD);
+
+template <typename Proc>
+Proc Bind(HMODULE module, const char* name)
+{
+    // FARPROC is a stand-in for any function pointer; the detour through void (*)() says so.
+    return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// The ICMP calls live in icmp.dll up to Windows 2000 and in iphlpapi.dll from XP on.
+struct IcmpLibrary {
+    IcmpCreateFileProc Create = nullptr;
+    IcmpCloseHandleProc Close = nullptr;
+    IcmpSendEchoProc Send = nullptr;
+
+    IcmpLibrary()
+    {
+        for (const char* name : {"icmp.dll", "iphlpapi.dll"}) {
+            HMODULE module = LoadLibraryA(name);
+            if (!module)
+                continue;
+            Create = Bind<IcmpCreateFileProc>(module, "IcmpCreateFile");
+            Close = Bind<IcmpCloseHandleProc>(module, "IcmpCloseHandle");
+            Send = Bind<IcmpSendEchoProc>(module, "IcmpSendEcho");
+            if (Create && Close && Send)
+                return;
+            FreeLibrary(module);
+            Create = nullptr;
+            Close = nullptr;
+            Send = nullptr;
+        }
+    }
+};
+
+const IcmpLibrary& Icmp()
+{
+    static const IcmpLibrary library;
+    return library;
+}
+}
+
+bool SocketsInitialize()
+{
+    WSADATA data;
+    return WSAStartup(MAKEWORD(1, 1), &data) == 0;
+}
+
+void SocketsCleanup()
+{
+    if (WSACleanup() != 0)
+        KeeperMessage(CleanupErrorText, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void PingAddress(const std::string& address, const std::string& data, PingReply& reply)
+{
+    const unsigned long target = inet_addr(address.c_str());
+    if (target == INADDR_NONE)
+        return;
+    const IcmpLibrary& icmp = Icmp();
+    if (!icmp.Create)
+        return;
+    HANDLE handle = icmp.Create();
+    if (handle == INVALID_HANDLE_VALUE)
+        return;
+    PingReply buffer = reply;
+    const WORD size = static_cast<WORD>(data.size() < 0xFFFF ? data.size() : 0xFFFF);
+    icmp.Send(handle, target, const_cast<char*>(data.data()), size, nullptr, &buffer,
+              sizeof buffer, PingTimeoutMs);
+    reply = buffer;
+    icmp.Close(handle);
+}

@@ -1,0 +1,100 @@
+// The ping engine against the loopback interface only: resolution, one echo, Winsock start-up.
+#include "keeper/GetIpMod.h"
+#include "keeper/KeeperMessage.h"
+#include "keeper/ping2.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include <string>
+#include <vector>
+
+namespace {
+std::vector<std::string> Shown;
+
+int RecordMessage(const char* text, UINT)
+{
+    Shown.push_back(text);
+    return IDOK;
+}
+
+class PingEngine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Shown.clear();
+        old_ = SetKeeperMessageProc(RecordMessage);
+        ASSERT_TRUE(SocketsInitialize());
+    }
+    void TearDown() override
+    {
+        SocketsCleanup();
+        SetKeeperMessageProc(old_);
+        EXPECT_TRUE(Shown.empty());
+    }
+    KeeperMessageProc old_ = nullptr;
+};
+
+const std::string Request(56, '1');
+}
+
+TEST_F(PingEngine, ResolvesNamesAndAddresses)
+{
+    struct Case {
+        std::string site, address;
+    } cases[] = {
+        {"localhost", "127.0.0.1"},
+        {"127.0.0.1", "127.0.0.1"},
+        {"10.1.2.3", "10.1.2.3"},
+        {"no-such-host.invalid", UnresolvedText},
+        {std::string(300, 'a'), UnresolvedText},
+        {std::string(100000, 'x') + ".com", UnresolvedText},
+        {std::string("local\0host", 10), UnresolvedText},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.address, GetIPFromHostName(c.site)) << c.site.substr(0, 40);
+}
+
+TEST_F(PingEngine, EchoToLoopbackAnswers)
+{
+    PingReply reply{};
+    PingAddress("127.0.0.1", Request, reply);
+    EXPECT_EQ(0u, reply.Reply.Status);
+    EXPECT_EQ(0x0100007Fu, reply.Reply.Address);
+    EXPECT_LE(reply.Reply.RoundTripTime, 500u);
+}
+
+TEST_F(PingEngine, TextThatIsNoAddressSendsNothing)
+{
+    for (const char* text : {UnresolvedText, NonIpText, "255.255.255.255", "", "1.2.3.4.5"}) {
+        PingReply reply;
+        std::memset(&reply, 0xAB, sizeof reply);
+        PingAddress(text, Request, reply);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&reply);
+        EXPECT_EQ(sizeof reply, static_cast<size_t>(std::count(bytes, bytes + sizeof reply, 0xAB)))
+            << text;
+    }
+}
+
+TEST_F(PingEngine, TwoCyclesEachStartAndCleanUp)
+{
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        ASSERT_TRUE(SocketsInitialize());
+        PingReply reply{};
+        PingAddress(GetIPFromHostName("localhost"), Request, reply);
+        EXPECT_EQ(0u, reply.Reply.Status);
+        SocketsCleanup();
+    }
+}
+
+TEST(PingEngineCleanup, FailedCleanupIsReported)
+{
+    Shown.clear();
+    KeeperMessageProc old = SetKeeperMessageProc(RecordMessage);
+    SocketsCleanup();   // Windows Sockets was never started here
+    SetKeeperMessageProc(old);
+    ASSERT_EQ(1u, Shown.size());
+    EXPECT_EQ("Windows Sockets error occurred in Cleanup.", Shown[0]);
+}
