@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include <string>
@@ -87,6 +88,22 @@ TEST_F(PingEngine, TwoCyclesEachStartAndCleanUp)
         EXPECT_EQ(0u, reply.Reply.Status);
         SocketsCleanup();
     }
+}
+
+// Runs only while the namespace ignores echo requests (echo-ignored.sh).
+TEST(PingTimeout, NoReplyLeavesTheTimeZero)
+{
+    if (!std::getenv("KEEPER_ECHO_IGNORED"))
+        GTEST_SKIP() << "needs echo requests ignored";
+    ASSERT_TRUE(SocketsInitialize());
+    PingReply reply{};
+    const DWORD start = GetTickCount();
+    PingAddress("127.0.0.1", Request, reply);
+    const DWORD waited = GetTickCount() - start;
+    SocketsCleanup();
+    EXPECT_EQ(0u, reply.Reply.RoundTripTime);
+    EXPECT_NE(0u, reply.Reply.Status);
+    EXPECT_GE(waited, 400u);   // the echo waited for its time-out, not failed at once
 }
 
 TEST(PingEngineCleanup, FailedCleanupIsReported)
