@@ -1,0 +1,172 @@
+#include "backup/BackupStore.h"
+
+#include "backup/BackupFile.h"
+#include "backup/BackupNames.h"
+#include "backup/BackupSettings.h"
+#include "settings/RegFunctions.h"
+
+namespace backup {
+
+namespace {
+
+constexpr DWORD MaxFileRead = 64 * 1024;  // far more than the largest layout reads
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+std::string Refusal(const std::string& name, const std::string& problem, const char* consequence) {
+    return "The name " + Quoted(name) + " cannot be used for a backup: " + problem + ". " +
+           consequence;
+}
+
+bool IsFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool EnsureFolder(const std::string& folder) {
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return attributes & FILE_ATTRIBUTE_DIRECTORY;
+    return CreateDirectoryA(folder.c_str(), nullptr) != 0;
+}
+
+bool ReadWholeFile(const std::string& path, Bytes& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bytes.assign(MaxFileRead, 0);
+    DWORD read = 0;
+    BOOL ok = ReadFile(file, bytes.data(), MaxFileRead, &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return ok != 0;
+}
+
+bool WriteAt(HANDLE file, int number, const Record& record) {
+    DWORD written = 0;
+    return SetFilePointer(file, LONG((number - 1) * RecordSize), nullptr, FILE_BEGIN) !=
+               INVALID_SET_FILE_POINTER &&
+           WriteFile(file, record.data(), DWORD(record.size()), &written, nullptr) &&
+           written == record.size();
+}
+
+bool WriteRecordsInto(const std::string& path, const std::vector<std::pair<int, Record>>& records) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    for (const auto& [number, record] : records) ok = ok && WriteAt(file, number, record);
+    ok = ok && FlushFileBuffers(file);
+    return CloseHandle(file) && ok;
+}
+
+bool Replace(const std::string& from, const std::string& to) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    // Windows 95, 98 and Me know no MoveFileEx; the best they offer is delete, then rename.
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    return (!IsFile(to) || DeleteFileA(to.c_str())) && MoveFileA(from.c_str(), to.c_str());
+}
+
+// The records go into a copy of the file (or a new one) beside it, which then replaces the file
+// in one step: a failure anywhere leaves the old backup untouched.
+bool WriteBackupFile(const std::string& folder, const std::string& path,
+                     const std::vector<std::pair<int, Record>>& records) {
+    char temp[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "bak", 0, temp)) return false;
+    bool ok = (!IsFile(path) || CopyFileA(path.c_str(), temp, FALSE)) &&
+              WriteRecordsInto(temp, records) && Replace(temp, path);
+    if (!ok) DeleteFileA(temp);
+    return ok;
+}
+
+}  // namespace
+
+std::string DefaultBackupFolder() {
+    char path[MAX_PATH] = "";
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string program(path, length);
+    return program.substr(0, program.find_last_of('\\')) + "\\backup";
+}
+
+std::string BackupPath(const std::string& folder, const std::string& name) {
+    return folder + "\\" + name + ".dat";
+}
+
+Listing::Listing(const std::string& pattern) {
+    handle_ = FindFirstFileA(pattern.c_str(), &data_);
+    Settle(handle_ != INVALID_HANDLE_VALUE);
+}
+
+Listing::~Listing() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+}
+
+void Listing::Next() {
+    Settle(handle_ != INVALID_HANDLE_VALUE && FindNextFileA(handle_, &data_));
+}
+
+void Listing::Settle(bool found) {
+    const DWORD skipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    while (found && (data_.dwFileAttributes & skipped)) found = FindNextFileA(handle_, &data_);
+    current_ = found ? data_.cFileName : "";
+}
+
+std::vector<std::string> ListBackups(const std::string& folder) {
+    std::vector<std::string> names;
+    for (Listing listing(folder + "\\*.*"); !listing.Current().empty(); listing.Next())
+        if (IsListedBackup(listing.Current())) names.push_back(ShownName(listing.Current()));
+    return names;
+}
+
+Outcome SaveBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
+    std::string problem = NameProblem(name, folder.size());
+    if (!problem.empty()) return {false, Refusal(name, problem, "No backup was written.")};
+    if (!EnsureFolder(folder))
+        return {false, "Brenvik could not create the backup folder " + Quoted(folder) + "."};
+    EncodedBackup encoded = EncodeBackup(ReadSettings(system));
+    if (!encoded.tooLong.empty())
+        return {false, "The value " + encoded.tooLong + " is too long to be kept in a backup. " +
+                           "The backup " + Quoted(name) + " was not written."};
+    if (!WriteBackupFile(folder, BackupPath(folder, name), encoded.records))
+        return {false, "Brenvik could not write the backup " + Quoted(name) +
+                           ". Any earlier backup of that name is unchanged."};
+    return {true, ""};
+}
+
+Outcome RestoreBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
+    const char* nothing = "Nothing was restored.";
+    std::string problem = NameProblem(name, folder.size());
+    if (!problem.empty()) return {false, Refusal(name, problem, nothing)};
+    std::string path = BackupPath(folder, name);
+    if (!IsFile(path))
+        return {false, "The backup " + Quoted(name) + " does not exist. " + nothing};
+    Bytes file;
+    if (!ReadWholeFile(path, file))
+        return {false, "Brenvik could not read the backup " + Quoted(name) + ". " + nothing};
+    Layout layout = LayoutFor(system);
+    switch (CheckBackupFile(file, layout)) {
+    case FileVerdict::OtherLayout:
+        return {false, "The backup " + Quoted(name) +
+                           " is not a backup of the settings of this Windows. " + nothing};
+    case FileVerdict::Damaged:
+        return {false, "The backup " + Quoted(name) + " is damaged. " + nothing};
+    case FileVerdict::Valid: break;
+    }
+    unsigned failures = RegFailureCount();
+    RestoreSettings(*ReadBackupFile(file, layout));
+    if (RegFailureCount() != failures)
+        return {true, "Brenvik could not restore some settings to the registry. "
+                      "Run it as an administrator and try again."};
+    return {true, ""};
+}
+
+Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        std::string problem = NameProblem(name, folder.size());
+        if (!problem.empty()) return {false, Refusal(name, problem, "Nothing was deleted.")};
+    }
+    for (const std::string& name : names) DeleteFileA(BackupPath(folder, name).c_str());
+    return {true, ""};
+}
+
+}  // namespace backup
