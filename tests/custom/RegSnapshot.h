@@ -1,0 +1,26 @@
+// Registry helpers for the custom-page tests: a key tree read into a sorted map, so a test can
+// compare what a command left behind with what it expects in one assertion.
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+// "path|name" (lower case; the unnamed value has the empty name) -> "sz:text", "dword:N" or
+// "hex:0a0b"; other types show their number.
+using RegSnapshot = std::map<std::string, std::string>;
+
+RegSnapshot SnapshotTree(HKEY root, const std::string& key);
+// Merges the snapshots of several trees.
+RegSnapshot SnapshotTrees(HKEY root, std::initializer_list<std::string> keys);
+
+// False when the key could not be deleted (or was not there).
+bool DeleteTree(HKEY root, const std::string& key);
+void PutString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
+void PutDword(HKEY root, const std::string& key, const std::string& name, DWORD value);
+
+// The entry a value leaves in a snapshot.
+std::string SnapshotKey(const std::string& key, const std::string& name);
+std::string SzEntry(const std::string& text);
+std::string DwordEntry(DWORD value);
+std::string HexEntry(const std::string& bytes);
