@@ -1,0 +1,131 @@
+#include "ui/App.h"
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace ui {
+namespace {
+
+bool quitWhenLastFormUnloads = false;
+int loadedForms = 0;
+std::string helpFile;
+HelpHook helpHook;
+MsgBoxHook msgBoxHook;
+std::function<void(const ShellCall&)> shellHook;
+std::function<bool(const std::string&)> startHook;
+
+using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+HtmlHelpProc BindHtmlHelp() {
+  static HtmlHelpProc proc = [] {
+    HMODULE library = LoadLibraryA("hhctrl.ocx");
+    return library ? reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA"))) : nullptr;
+  }();
+  return proc;
+}
+
+}  // namespace
+
+void SetQuitWhenLastFormUnloads(bool quit) { quitWhenLastFormUnloads = quit; }
+
+void FormLoaded() { ++loadedForms; }
+
+void FormUnloaded() {
+  if (--loadedForms <= 0) {
+    loadedForms = 0;
+    if (quitWhenLastFormUnloads) PostQuitMessage(0);
+  }
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageA(active, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return int(message.wParam);
+}
+
+void DoEvents() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(int(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  size_t slash = folder.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+void SetHelpFile(const std::string& path) { helpFile = path; }
+const std::string& HelpFile() { return helpFile; }
+
+void SetHelpHook(HelpHook hook) { helpHook = std::move(hook); }
+
+void HtmlHelp(HWND owner, const std::string& file, UINT command, const char* topic) {
+  if (helpHook) {
+    helpHook(owner, file, command, topic ? topic : "");
+    return;
+  }
+  if (file.empty() || GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  HtmlHelpProc proc = BindHtmlHelp();
+  if (!proc) return;
+  proc(owner, file.c_str(), command, topic && *topic ? DWORD_PTR(topic) : 0);
+}
+
+void SetMsgBoxHook(MsgBoxHook hook) { msgBoxHook = std::move(hook); }
+
+int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT style) {
+  if (msgBoxHook) return msgBoxHook(owner, text, title, style);
+  return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+}
+
+void SetShellHook(std::function<void(const ShellCall&)> hook) { shellHook = std::move(hook); }
+void SetStartHook(std::function<bool(const std::string&)> hook) { startHook = std::move(hook); }
+
+void ShellOpen(HWND owner, const char* verb, const std::string& file, const char* parameters,
+               const char* folder, int show) {
+  if (shellHook) {
+    shellHook(ShellCall{owner, verb ? verb : "", file, parameters ? parameters : "",
+                        folder ? folder : "", show, parameters != nullptr, folder != nullptr});
+    return;
+  }
+  ShellExecuteA(owner, verb, file.c_str(), parameters, folder, show);
+}
+
+bool StartProgram(const std::string& commandLine) {
+  if (startHook) return startHook(commandLine);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+void InitCommonControls() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                   ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&classes);
+  done = true;
+}
+
+}  // namespace ui

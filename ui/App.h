@@ -1,0 +1,54 @@
+// Process-wide services of the window layer: the message loop, the program's folder, the help
+// file, message boxes and starting programs or documents. Message boxes, help calls and starts
+// pass through hooks, so tests can see them without windows of other programs appearing.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+// Runs the message loop until the last form is unloaded; returns the exit code.
+int RunMessageLoop();
+// Whether unloading the last loaded form ends the message loop (the programs' main sets it).
+void SetQuitWhenLastFormUnloads(bool quit);
+void FormLoaded();
+void FormUnloaded();
+// Handles the messages waiting in the queue, then returns.
+void DoEvents();
+
+std::string ProgramFolder();  // without a trailing backslash
+
+void SetHelpFile(const std::string& path);
+const std::string& HelpFile();
+
+constexpr UINT HH_DISPLAY_TOPIC_ = 0, HH_DISPLAY_TOC_ = 1, HH_DISPLAY_INDEX_ = 2;
+// HtmlHelpA through hhctrl.ocx, bound when first called. A missing help file does nothing.
+void HtmlHelp(HWND owner, const std::string& file, UINT command, const char* topic);
+using HelpHook = std::function<void(HWND owner, const std::string& file, UINT command,
+                                    const std::string& topic)>;
+void SetHelpHook(HelpHook hook);  // an empty hook restores the real call
+
+int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT style);
+using MsgBoxHook = std::function<int(HWND owner, const std::string& text,
+                                     const std::string& title, UINT style)>;
+void SetMsgBoxHook(MsgBoxHook hook);
+
+// ShellExecuteA, and starting a program by its command line with a normal window that takes the
+// focus. Results are not examined by the callers.
+void ShellOpen(HWND owner, const char* verb, const std::string& file, const char* parameters,
+               const char* folder, int show);
+bool StartProgram(const std::string& commandLine);
+struct ShellCall {
+  HWND owner;
+  std::string verb, file, parameters, folder;
+  int show;
+  bool hasParameters, hasFolder;
+};
+void SetShellHook(std::function<void(const ShellCall&)> hook);
+void SetStartHook(std::function<bool(const std::string& commandLine)> hook);
+
+// Loads comctl32's classes once.
+void InitCommonControls();
+
+}  // namespace ui
