@@ -73,7 +73,12 @@ std::string GetRegString(HKEY root, const std::string& key, const std::string& n
 }
 
 void SetRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text) {
-    WriteValue(root, key, name, REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+    // Windows NT stores the bytes it is given, but counts a NUL that follows them as part of the
+    // text; a byte other than NUL after the text keeps the value to the text alone. Windows 95,
+    // 98 and Me store a text up to its NUL and always with it, whatever length is given.
+    const bool ntFamily = (GetVersion() & 0x80000000) == 0;
+    const std::string data = ntFamily ? text + '\x01' : text;
+    WriteValue(root, key, name, REG_SZ, data.c_str(), static_cast<DWORD>(text.size()));
 }
 
 int32_t GetRegDword(HKEY root, const std::string& key, const std::string& name, int32_t fallback) {
