@@ -184,10 +184,10 @@ void Write(const Writer& writer, const AdapterSlot& slot, const std::string& val
         using W = decltype(write);
         if constexpr (std::is_same_v<W, GlobalText>) write(value);
         else if constexpr (std::is_same_v<W, GlobalNumber>) write(AsNumber(value));
-        else if constexpr (std::is_same_v<W, AdapterText>) write(slot.subkey, value);
+        else if constexpr (std::is_same_v<W, AdapterText>) write(slot.adapter, value);
         else if constexpr (std::is_same_v<W, AdapterProtocolText>)
-          write(slot.subkey, slot.driver, value);
-        else write(slot.subkey, slot.driver, Bytes{static_cast<unsigned char>(AsNumber(value))});
+          write(slot.adapter, slot.protocol, value);
+        else write(slot.adapter, slot.protocol, Bytes{static_cast<unsigned char>(AsNumber(value))});
       },
       writer);
 }
@@ -197,10 +197,10 @@ void Delete(const std::vector<Deletion>& deletions, const AdapterSlot& slot) {
     switch (d.base) {
       case Base::Fixed: DeleteRegValue(HKEY_LOCAL_MACHINE, d.key, d.name); break;
       case Base::Adapter:
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kAdapterRoot + slot.subkey + d.key, d.name);
+        DeleteRegValue(HKEY_LOCAL_MACHINE, kAdapterRoot + slot.adapter + d.key, d.name);
         break;
       case Base::Protocol:
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kProtocolRoot + slot.driver, d.name);
+        DeleteRegValue(HKEY_LOCAL_MACHINE, kProtocolRoot + slot.protocol, d.name);
         break;
     }
   }
@@ -221,15 +221,6 @@ void Apply9x(const CustomChoices& choices, const std::vector<AdapterSlot>& slots
 }
 
 }  // namespace
-
-std::vector<AdapterSlot> FixedAdapterSlots() {
-  std::vector<AdapterSlot> slots;
-  for (int i = 0; i <= 10; ++i) {
-    const std::string digits = i < 10 ? "000" + std::to_string(i) : "0010";
-    slots.push_back({digits, "NetTrans\\" + digits});
-  }
-  return slots;
-}
 
 void ApplyCustomSettings95Me(const CustomChoices& choices, const std::vector<AdapterSlot>& slots) {
   Apply9x(choices, slots, false);

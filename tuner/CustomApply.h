@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "tuner/CustomLists.h"
-
-class COpSysInfo;
+#include "tuner/Optimize.h"  // AdapterSlot, shared with the automatic optimization
 
 // The selected index of every list Combo1..Combo35, by list number; -1 means no choice.
 class CustomChoices {
@@ -19,16 +18,6 @@ class CustomChoices {
  private:
   std::array<int, kCustomListCount> selected_;
 };
-
-// One adapter as the per-adapter writers take it: the sub-key below Class\Net and the
-// protocol-instance key below Class.
-struct AdapterSlot {
-  std::string subkey;
-  std::string driver;
-};
-
-// The eleven fixed slots that "Default Adapter" stands for: 0000..0010 with NetTrans\0000..0010.
-std::vector<AdapterSlot> FixedAdapterSlots();
 
 void ApplyCustomSettings95Me(const CustomChoices& choices, const std::vector<AdapterSlot>& slots);
 void ApplyCustomSettings98(const CustomChoices& choices, const std::vector<AdapterSlot>& slots);

@@ -73,16 +73,6 @@ TEST(CustomLists, ItemsAreTheDocumentedOnesWithDefaultFirst) {
   }
 }
 
-TEST(CustomLists, FixedSlotsAreDecimal0000To0010) {
-  std::vector<AdapterSlot> slots = FixedAdapterSlots();
-  std::vector<Slot> expected = ElevenSlots();
-  ASSERT_EQ(slots.size(), expected.size());
-  for (size_t i = 0; i < slots.size(); ++i) {
-    EXPECT_EQ(slots[i].subkey, expected[i].subkey);
-    EXPECT_EQ(slots[i].driver, expected[i].driver);
-  }
-}
-
 TEST_P(Variant, EveryItemOfEveryListWritesItsValueAtItsPlacesOnly) {
   const bool is98 = GetParam();
   for (const ListCase& c : ListCases9x())
