@@ -87,3 +87,32 @@ int16_t ChartValue(unsigned long roundTripMs)
 {
     return Clamp16(static_cast<long long>(roundTripMs));
 }
+
+void DrawChartLine(HBITMAP surface, const ChartLine& line, int twipsPerPixel)
+{
+    if (!surface || twipsPerPixel <= 0)
+        return;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldBitmap = SelectObject(dc, surface);
+    HPEN pen = CreatePen(PS_SOLID, 1, ChartLineColour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    const auto pixel = [twipsPerPixel](float twips) {
+        return static_cast<int>(std::lround(twips / twipsPerPixel));
+    };
+    for (const ChartSegment& s : line) {
+        MoveToEx(dc, pixel(s.x1), pixel(s.y1), nullptr);
+        LineTo(dc, pixel(s.x2), pixel(s.y2));
+        SetPixel(dc, pixel(s.x2), pixel(s.y2), ChartLineColour);   // LineTo leaves the end out
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+}
+
+HBITMAP CopyPicture(HBITMAP picture)
+{
+    if (!picture)
+        return nullptr;
+    return static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}

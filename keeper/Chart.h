@@ -33,3 +33,8 @@ int16_t ChartOffset(int16_t value, int16_t scale);
 ChartLine ChartLineOf(const ChartSeries& data, double widthTwips, double heightTwips);
 // A round-trip time as the chart stores it: times beyond the 16-bit range are clamped.
 int16_t ChartValue(unsigned long roundTripMs);
+
+// Draws the segments in the line colour onto a bitmap whose pixels are twipsPerPixel twips.
+void DrawChartLine(HBITMAP surface, const ChartLine& line, int twipsPerPixel);
+// A copy of a bitmap, for a surface that is drawn on while the original stays as it is.
+HBITMAP CopyPicture(HBITMAP picture);

@@ -1,6 +1,6 @@
 #include "keeper/ping2.h"
 
-#include "keeper/KeeperMessage.h"
+#include "ui/App.h"
 
 #include <winsock.h>
 
@@ -59,7 +59,7 @@ bool SocketsInitialize()
 void SocketsCleanup()
 {
     if (WSACleanup() != 0)
-        KeeperMessage(CleanupErrorText, MB_OK | MB_ICONEXCLAMATION);
+        ui::MsgBox(GetActiveWindow(), CleanupErrorText, "Olandri", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void PingAddress(const std::string& address, const std::string& data, PingReply& reply)
