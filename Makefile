@@ -3,7 +3,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build test clean
+.PHONY: deps configure build test clean run
 
 deps:
 	@bash scripts/install-deps.sh
@@ -16,6 +16,10 @@ build: configure
 
 test: build
 	@bash scripts/run-tests.sh $(BUILD)
+
+# make run [WINVER=win95|win98|winme|nt40|win2k|winxp] [APP=olandri]
+run: build
+	@bash scripts/run-app.sh $(BUILD) $(or $(APP),brenvik) $(or $(WINVER),winxp)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,5 @@
 #include "ui/App.h"
 #include <commctrl.h>
-#include <shellapi.h>
 
 namespace ui {
 namespace {
@@ -10,8 +9,6 @@ int loadedForms = 0;
 std::string helpFile;
 HelpHook helpHook;
 MsgBoxHook msgBoxHook;
-std::function<void(const ShellCall&)> shellHook;
-std::function<bool(const std::string&)> startHook;
 
 using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
@@ -88,35 +85,6 @@ void SetMsgBoxHook(MsgBoxHook hook) { msgBoxHook = std::move(hook); }
 int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT style) {
   if (msgBoxHook) return msgBoxHook(owner, text, title, style);
   return MessageBoxA(owner, text.c_str(), title.c_str(), style);
-}
-
-void SetShellHook(std::function<void(const ShellCall&)> hook) { shellHook = std::move(hook); }
-void SetStartHook(std::function<bool(const std::string&)> hook) { startHook = std::move(hook); }
-
-void ShellOpen(HWND owner, const char* verb, const std::string& file, const char* parameters,
-               const char* folder, int show) {
-  if (shellHook) {
-    shellHook(ShellCall{owner, verb ? verb : "", file, parameters ? parameters : "",
-                        folder ? folder : "", show, parameters != nullptr, folder != nullptr});
-    return;
-  }
-  ShellExecuteA(owner, verb, file.c_str(), parameters, folder, show);
-}
-
-bool StartProgram(const std::string& commandLine) {
-  if (startHook) return startHook(commandLine);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
-    return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
 }
 
 void InitCommonControls() {

@@ -1,6 +1,6 @@
 // Process-wide services of the window layer: the message loop, the program's folder, the help
-// file, message boxes and starting programs or documents. Message boxes, help calls and starts
-// pass through hooks, so tests can see them without windows of other programs appearing.
+// file and message boxes. Message boxes and help calls pass through hooks, so tests can see them
+// without windows of other programs appearing.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -33,20 +33,6 @@ int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT s
 using MsgBoxHook = std::function<int(HWND owner, const std::string& text,
                                      const std::string& title, UINT style)>;
 void SetMsgBoxHook(MsgBoxHook hook);
-
-// ShellExecuteA, and starting a program by its command line with a normal window that takes the
-// focus. Results are not examined by the callers.
-void ShellOpen(HWND owner, const char* verb, const std::string& file, const char* parameters,
-               const char* folder, int show);
-bool StartProgram(const std::string& commandLine);
-struct ShellCall {
-  HWND owner;
-  std::string verb, file, parameters, folder;
-  int show;
-  bool hasParameters, hasFolder;
-};
-void SetShellHook(std::function<void(const ShellCall&)> hook);
-void SetStartHook(std::function<bool(const std::string& commandLine)> hook);
 
 // Loads comctl32's classes once.
 void InitCommonControls();

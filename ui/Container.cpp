@@ -99,6 +99,8 @@ LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));
+      if (Control* control = Control::FromHwnd(HWND(lParam)))
+        if (control->HasForeColor()) SetTextColor(HDC(wParam), control->ForeColor());
       return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
   }
   return DefWindowProcA(window, message, wParam, lParam);

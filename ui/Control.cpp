@@ -126,6 +126,12 @@ void Control::SetMousePointer(Pointer pointer, HCURSOR custom) {
   customCursor_ = custom;
 }
 
+void Control::SetForeColor(COLORREF color) {
+  hasForeColor_ = true;
+  foreColor_ = color;
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 HCURSOR Control::CursorFor() const {
   switch (pointer_) {
     case Pointer::Arrow: return LoadCursor(nullptr, IDC_ARROW);

@@ -60,6 +60,9 @@ class Control {
   Pointer MousePointer() const { return pointer_; }
   void SetMousePointer(Pointer pointer, HCURSOR custom = nullptr);
   HCURSOR CursorFor() const;  // the cursor this control asks for, nullptr for the default
+  void SetForeColor(COLORREF color);
+  bool HasForeColor() const { return hasForeColor_; }
+  COLORREF ForeColor() const { return foreColor_; }
 
   int Left() const;
   int Top() const;
@@ -89,6 +92,8 @@ class Control {
   bool bold_ = false;
   Pointer pointer_ = Pointer::Default;
   HCURSOR customCursor_ = nullptr;
+  bool hasForeColor_ = false;
+  COLORREF foreColor_ = 0;
 };
 
 HFONT NormalFont();

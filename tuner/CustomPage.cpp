@@ -1,0 +1,26 @@
+// The lists of the "Custom Optimization" page, inside the four frames frmCustom(0) to (3), built
+// from the layout table; each list gets its design-time items and starts without a choice.
+#include "tuner/CustomLists.h"
+#include "tuner/frmMain.h"
+
+#include <cstring>
+#include <map>
+#include <string>
+
+void frmMain::CreateCustomLists() {
+  std::map<std::string, ui::Frame*> groups;
+  for (const CustomGroupFrame& g : CustomGroupFrames())
+    groups[g.name] = &AddOwned<ui::Frame>(
+        {nullptr, g.name, -1, g.caption, &frmCustom[g.tab], g.left, g.top, g.width, g.height});
+
+  for (const CustomListLayout& row : CustomListLayouts()) {
+    ui::Control* parent = row.group ? groups.at(row.group) : &frmCustom[row.tab];
+    AddOwned<ui::Label>({nullptr, row.labelName, -1, row.caption, parent, row.labelLeft, row.top,
+                         row.labelWidth, kCustomLabelHeight});
+    const std::string name = CustomListName(row.list);
+    ui::ComboBox& list = Combo[row.list];
+    AddControls({{&list, name.c_str(), -1, "", parent, row.listLeft, row.top, row.listWidth,
+                  kCustomListHeight}});
+    for (const std::string& item : *row.items) list.AddItem(item);
+  }
+}
