@@ -2,6 +2,8 @@
 // comes up for every topic, the contents and the index, and that a missing file opens nothing.
 #include <windows.h>
 
+#include "tests/help/HelpWindows.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,31 +22,11 @@ HtmlHelpProc HtmlHelp()
     return proc;
 }
 
-// The test programs live in <build>/tests-bin, the help file in <build>/bin.
-std::string BuiltHelpFile()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.erase(folder.find_last_of('\\'));
-    folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "bin\\trasko.chm";
-}
-
 std::string ClassOf(HWND window)
 {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     return name;
-}
-
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 class HelpWindow : public ::testing::Test {
@@ -58,15 +40,18 @@ protected:
     {
         if (HtmlHelp())
             HtmlHelp()(nullptr, nullptr, kCloseAll, 0);
-        PumpMessages();
+        helptest::PumpMessages();
     }
     void ExpectHelpWindow(HWND window, const char* what)
     {
         ASSERT_NE(window, nullptr) << what << " opened no window";
         EXPECT_EQ(ClassOf(window), "HH Parent") << what;
         EXPECT_TRUE(IsWindowVisible(window)) << what;
+        char caption[128] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        EXPECT_STREQ(caption, "Brenvik and Olandri Help") << what;
     }
-    std::string file = BuiltHelpFile();
+    std::string file = helptest::BuiltHelpFile();
 };
 
 TEST_F(HelpWindow, EveryTopicOpens)
@@ -74,14 +59,14 @@ TEST_F(HelpWindow, EveryTopicOpens)
     for (const char* topic : {"automatic.htm", "custom.htm", "launcher.htm", "backup.htm", "restore.htm", "ping.htm"}) {
         HWND window = HtmlHelp()(nullptr, file.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
         ExpectHelpWindow(window, topic);
-        PumpMessages();
+        helptest::PumpMessages();
     }
 }
 
 TEST_F(HelpWindow, ContentsAndIndexOpen)
 {
     ExpectHelpWindow(HtmlHelp()(nullptr, file.c_str(), kDisplayToc, 0), "contents");
-    PumpMessages();
+    helptest::PumpMessages();
     ExpectHelpWindow(HtmlHelp()(nullptr, file.c_str(), kDisplayIndex, 0), "index");
 }
 
@@ -97,7 +82,7 @@ TEST_F(HelpWindow, OwnedTopicOpensForAnOwnerWindow)
 
 TEST_F(HelpWindow, MissingFileOpensNothing)
 {
-    std::string missing = file.substr(0, file.size() - 10) + "no-such-help.chm";
+    std::string missing = helptest::MissingHelpFile();
     EXPECT_EQ(HtmlHelp()(nullptr, missing.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>("automatic.htm")), nullptr);
     EXPECT_EQ(HtmlHelp()(nullptr, missing.c_str(), kDisplayToc, 0), nullptr);
     EXPECT_EQ(HtmlHelp()(nullptr, missing.c_str(), kDisplayIndex, 0), nullptr);
