@@ -1,0 +1,43 @@
+// Helpers for the backup tests: the registry values a backup covers as one sorted map, the
+// backup folder's files as another, and a clean start for every test.
+#pragma once
+#include <windows.h>
+
+#include "backup/BackupFormat.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace backup_test {
+
+using backup::Bytes;
+
+// "HKLM\key|name" -> type and data, e.g. "1:576" for REG_SZ, "4:2144" for REG_DWORD,
+// "3:01 00" for REG_BINARY.
+using Snapshot = std::map<std::string, std::string>;
+
+// Every value under the keys that backups read, restores write and deletions touch.
+Snapshot RegistryState();
+// The differences, one line each; empty when equal.
+std::string Differences(const Snapshot& expected, const Snapshot& actual);
+
+// Deletes every key that holds tuned values, so a test starts from nothing.
+void ClearTunedValues();
+
+std::string Family();  // TEST_FAMILY, "winxp" when unset
+bool IsNTFamily();
+bool IsMe();
+
+// A folder of this test program's own, emptied (created when missing).
+std::string FreshFolder(const std::string& name);
+// The files of a folder: name -> bytes.
+std::map<std::string, Bytes> FolderState(const std::string& folder);
+Bytes ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const Bytes& bytes);
+
+void PutSz(HKEY root, const std::string& key, const std::string& name, const std::string& text);
+void PutDword(HKEY root, const std::string& key, const std::string& name, uint32_t number);
+bool HasValue(HKEY root, const std::string& key, const std::string& name);
+
+}  // namespace backup_test

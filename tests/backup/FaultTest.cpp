@@ -1,0 +1,158 @@
+// Every refusal of a backup, restore or deletion leaves the registry and the backup folder
+// byte for byte as they were, and says why.
+#include "BackupTestSupport.h"
+
+#include "backup/BackupFile.h"
+#include "backup/BackupSettings.h"
+#include "backup/BackupStore.h"
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace backup;
+using namespace backup_test;
+
+namespace {
+
+class BackupFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearTunedValues();
+        folder = FreshFolder("backup-faults");
+        Tune();
+        ASSERT_TRUE(SaveBackup(folder, "keep", system).done);
+        Tune2();
+    }
+    // A tuned registry that differs from the saved backup "keep".
+    void Tune() {
+        if (IsNTFamily()) {
+            SetDefaultTTLNT(128);
+            SetTcpWindowSizeNT(64240);
+        } else {
+            SetIPMTU98("0000", "NetTrans\\0000", "1500");
+            SetSLOWNET("0001", "NetTrans\\0001", Bytes{1});
+            SetDefaultTTL98("64");
+        }
+    }
+    void Tune2() {
+        if (IsNTFamily())
+            SetSackOptsNT(1);
+        else
+            SetMSS98("0003", "NetTrans\\0003", "1460");
+    }
+    void ExpectNothingChanged(const Outcome& outcome, const std::string& says) {
+        EXPECT_FALSE(outcome.done);
+        EXPECT_NE(outcome.message.find(says), std::string::npos) << outcome.message;
+        EXPECT_EQ(Differences(registry, RegistryState()), "");
+        EXPECT_EQ(FolderState(folder), files);
+    }
+    void Remember() {
+        registry = RegistryState();
+        files = FolderState(folder);
+    }
+    COpSysInfo system;
+    std::string folder;
+    Snapshot registry;
+    std::map<std::string, Bytes> files;
+};
+
+const char* const BadNames[] = {"..\\..\\x", "..", "sub\\name", "a/b", "c:x", "what?", "CON",
+                                "lpt1", "aux.old", "dot.", "blank "};
+
+}  // namespace
+
+TEST_F(BackupFaults, RefusedNamesWriteRestoreAndDeleteNothing) {
+    Remember();
+    for (const char* name : BadNames) {
+        SCOPED_TRACE(name);
+        ExpectNothingChanged(SaveBackup(folder, name, system), "cannot be used for a backup");
+        ExpectNothingChanged(RestoreBackup(folder, name, system), "cannot be used for a backup");
+        ExpectNothingChanged(DeleteBackups(folder, {"keep", name}), "cannot be used for a backup");
+    }
+    std::string tooLong(300 - folder.size(), 'n');
+    ExpectNothingChanged(SaveBackup(folder, tooLong, system), "too long");
+}
+
+TEST_F(BackupFaults, RestoringAMissingBackupCreatesAndDeletesNothing) {
+    Remember();
+    ExpectNothingChanged(RestoreBackup(folder, "never saved", system), "does not exist");
+}
+
+TEST_F(BackupFaults, TruncatedFilesAreDamaged) {
+    Bytes whole = ReadFileBytes(BackupPath(folder, "keep"));
+    for (size_t length : {size_t(0), size_t(1), size_t(128), whole.size() / 2, whole.size() - 1}) {
+        SCOPED_TRACE(length);
+        WriteFileBytes(BackupPath(folder, "cut"), Bytes(whole.begin(), whole.begin() + length));
+        Remember();
+        ExpectNothingChanged(RestoreBackup(folder, "cut", system), "is damaged");
+    }
+}
+
+TEST_F(BackupFaults, FilesOfAnotherLayoutAreRefused) {
+    Layout mine = LayoutFor(system);
+    for (Layout other : {Layout::NT, Layout::Win98, Layout::Win95}) {
+        if (other == mine) continue;
+        SettingsBackup backup = NewBackup(other);
+        if (other == Layout::NT) backup.globals[1] = SavedValue::OfNumber(32);
+        else backup.adapterValues[0][0] = SavedValue::OfText("576");
+        WriteFileBytes(BackupPath(folder, "other"), WriteRecords({}, EncodeBackup(backup).records));
+        Remember();
+        ExpectNothingChanged(RestoreBackup(folder, "other", system),
+                             "is not a backup of the settings of this Windows");
+    }
+}
+
+TEST_F(BackupFaults, RandomDamageIsRefusedOrHarmless) {
+    Layout layout = LayoutFor(system);
+    Bytes whole = ReadFileBytes(BackupPath(folder, "keep"));
+    int records = int(whole.size() / RecordSize);
+    std::mt19937 random(20261208);
+    int refused = 0;
+    for (int round = 0; round < 60; ++round) {
+        // Damage where values are, not in the filler behind them.
+        Bytes damaged = whole;
+        for (int i = 0; i <= round % 3; ++i)
+            damaged[(random() % records) * RecordSize + random() % 8] = random() & 0xFF;
+        if (CheckBackupFile(damaged, layout) == FileVerdict::Valid) continue;
+        ++refused;
+        WriteFileBytes(BackupPath(folder, "hurt"), damaged);
+        Remember();
+        Outcome outcome = RestoreBackup(folder, "hurt", system);
+        EXPECT_FALSE(outcome.done);
+        EXPECT_EQ(Differences(registry, RegistryState()), "") << "round " << round;
+        EXPECT_EQ(FolderState(folder), files);
+    }
+    EXPECT_GT(refused, 10);
+}
+
+TEST_F(BackupFaults, ValueTooLongForItsRecordRefusesTheBackup) {
+    if (IsNTFamily()) GTEST_SKIP() << "NT values are all numbers";
+    SetIPMTU("0003", "NetTrans\\0003", std::string(125, '1'));
+    SetIPMTU98("0003", "NetTrans\\0003", std::string(125, '1'));
+    Remember();
+    ExpectNothingChanged(SaveBackup(folder, "keep", system), "IPMTU of adapter 0003");
+    ExpectNothingChanged(SaveBackup(folder, "new", system), "IPMTU of adapter 0003");
+}
+
+TEST_F(BackupFaults, AFailedWriteLeavesTheOldBackup) {
+    Remember();
+    // Another program holds the old backup open.
+    HANDLE locked = CreateFileA(BackupPath(folder, "keep").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    Outcome outcome = SaveBackup(folder, "keep", system);
+    CloseHandle(locked);
+    ExpectNothingChanged(outcome, "could not write the backup");
+}
+
+TEST_F(BackupFaults, BackupCreatesTheFolderAndOverwritesInPlace) {
+    std::string fresh = folder + "\\inner";
+    ASSERT_TRUE(SaveBackup(fresh, "first", system).done);
+    EXPECT_EQ(FolderState(fresh).size(), 1u);  // no temporary file left behind
+    ASSERT_TRUE(SaveBackup(folder, "keep", system).done);
+    EXPECT_EQ(ListBackups(folder), std::vector<std::string>{"keep"});
+    ASSERT_TRUE(DeleteBackups(folder, {"keep", "gone already"}).done);
+    EXPECT_TRUE(ListBackups(folder).empty());
+}
