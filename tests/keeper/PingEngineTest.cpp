@@ -1,7 +1,7 @@
 // The ping engine against the loopback interface only: resolution, one echo, Winsock start-up.
 #include "keeper/GetIpMod.h"
-#include "keeper/KeeperMessage.h"
 #include "keeper/ping2.h"
+#include "ui/App.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +15,30 @@
 namespace {
 std::vector<std::string> Shown;
 
-int RecordMessage(const char* text, UINT)
-{
-    Shown.push_back(text);
-    return IDOK;
-}
+struct RecordMessages {
+    RecordMessages()
+    {
+        Shown.clear();
+        ui::SetMsgBoxHook([](HWND, const std::string& text, const std::string& title, UINT style) {
+            Shown.push_back(title + "|" + text + "|" + std::to_string(style));
+            return IDOK;
+        });
+    }
+    ~RecordMessages() { ui::SetMsgBoxHook(nullptr); }
+};
 
 class PingEngine : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Shown.clear();
-        old_ = SetKeeperMessageProc(RecordMessage);
         ASSERT_TRUE(SocketsInitialize());
     }
     void TearDown() override
     {
         SocketsCleanup();
-        SetKeeperMessageProc(old_);
         EXPECT_TRUE(Shown.empty());
     }
-    KeeperMessageProc old_ = nullptr;
+    RecordMessages messages_;
 };
 
 const std::string Request(56, '1');
@@ -108,10 +111,10 @@ TEST(PingTimeout, NoReplyLeavesTheTimeZero)
 
 TEST(PingEngineCleanup, FailedCleanupIsReported)
 {
-    Shown.clear();
-    KeeperMessageProc old = SetKeeperMessageProc(RecordMessage);
+    RecordMessages messages;
     SocketsCleanup();   // Windows Sockets was never started here
-    SetKeeperMessageProc(old);
     ASSERT_EQ(1u, Shown.size());
-    EXPECT_EQ("Windows Sockets error occurred in Cleanup.", Shown[0]);
+    EXPECT_EQ("Olandri|Windows Sockets error occurred in Cleanup.|" +
+                  std::to_string(MB_OK | MB_ICONEXCLAMATION),
+              Shown[0]);
 }
