@@ -247,14 +247,3 @@ ApplyFamily ApplyFamilyOf(const COpSysInfo& info) {
   return ApplyFamily::None;
 }
 
-ApplyFamily ApplyCustomSettings(const COpSysInfo& info, const CustomChoices& choices,
-                                const std::vector<AdapterSlot>& slots) {
-  const ApplyFamily family = ApplyFamilyOf(info);
-  switch (family) {
-    case ApplyFamily::NT: ApplyCustomSettingsNT(choices); break;
-    case ApplyFamily::Win95Me: ApplyCustomSettings95Me(choices, slots); break;
-    case ApplyFamily::Win98: ApplyCustomSettings98(choices, slots); break;
-    case ApplyFamily::None: break;
-  }
-  return family;
-}

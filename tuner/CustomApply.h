@@ -27,6 +27,3 @@ void ApplyCustomSettingsNT(const CustomChoices& choices);
 enum class ApplyFamily { None, NT, Win95Me, Win98 };
 ApplyFamily ApplyFamilyOf(const COpSysInfo& info);
 
-// Runs the routine of the family; the per-adapter lists go to slots. Returns the family served.
-ApplyFamily ApplyCustomSettings(const COpSysInfo& info, const CustomChoices& choices,
-                                const std::vector<AdapterSlot>& slots);
