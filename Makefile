@@ -3,7 +3,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build test clean run
+.PHONY: deps configure build test clean bench run
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,3 +23,10 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+# make bench: a release build of its own, the figures and their floors, then the test suite's time.
+bench:
+	@bash scripts/bench.sh $(abspath build-bench)
+	@echo "5. Wall time of the whole test suite"
+	@start=$$(date +%s.%N); $(MAKE) -s test >/dev/null 2>&1; rc=$$?; end=$$(date +%s.%N); \
+	  awk -v s=$$start -v e=$$end -v rc=$$rc 'BEGIN {printf "   make test: %.0f s (exit %d)\n", e - s, rc}'
