@@ -1,0 +1,48 @@
+// The window's place, saved in twips at unload and restored at the next start.
+#include "tests/mainwindow/MainWindowFixture.h"
+#include "settings/RegFunctions.h"
+
+namespace {
+
+const char kKey[] = "SOFTWARE\\QuorvaneSoftware\\Brenvik";
+
+int Saved(const char* name) { return GetRegDword(HKEY_LOCAL_MACHINE, kKey, name, -99999); }
+
+}  // namespace
+
+TEST_F(MainWindow, FirstStartIsCentredAndUnloadSavesThePlaceInTwips) {
+  Open();
+  int tpp = ui::TwipsPerPixelX();
+  EXPECT_NEAR(form->Left(), (ui::ScreenWidth() - form->Width()) / 2, tpp);
+  EXPECT_NEAR(form->Top(), (ui::ScreenHeight() - form->Height()) / 2, tpp);
+  RECT rect;
+  GetWindowRect(form->hwnd(), &rect);
+  form->Unload();
+  EXPECT_EQ(GetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain"), "Yes");
+  EXPECT_EQ(Saved("LeftMain"), rect.left * tpp);
+  EXPECT_EQ(Saved("TopMain"), rect.top * ui::TwipsPerPixelY());
+}
+
+TEST_F(MainWindow, SavedPlaceIsRestoredOnlyAfterAnExactYes) {
+  struct Row {
+    const char* loaded;
+    int left, top;
+    bool restored;
+  };
+  for (const Row& row : {Row{"Yes", 1500, 900, true}, Row{"Yes", -3000, -450, true},
+                         Row{"yes", 1500, 900, false}, Row{"YES", 30, 30, false}}) {
+    SetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain", row.loaded);
+    SetRegDword(HKEY_LOCAL_MACHINE, kKey, "LeftMain", row.left);
+    SetRegDword(HKEY_LOCAL_MACHINE, kKey, "TopMain", row.top);
+    Open();
+    SCOPED_TRACE(row.loaded);
+    if (row.restored) {
+      EXPECT_EQ(form->Left(), row.left);
+      EXPECT_EQ(form->Top(), row.top);
+    } else {
+      EXPECT_NEAR(form->Left(), (ui::ScreenWidth() - form->Width()) / 2, ui::TwipsPerPixelX());
+    }
+    form->Unload();
+    EXPECT_EQ(GetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain"), "Yes");
+  }
+}
