@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <shlwapi.h>
 
 using namespace backup;
 using namespace backup_test;
@@ -155,4 +156,19 @@ TEST_F(BackupFaults, BackupCreatesTheFolderAndOverwritesInPlace) {
     EXPECT_EQ(ListBackups(folder), std::vector<std::string>{"keep"});
     ASSERT_TRUE(DeleteBackups(folder, {"keep", "gone already"}).done);
     EXPECT_TRUE(ListBackups(folder).empty());
+}
+
+TEST_F(BackupFaults, RegistryRefusalsOfARestoreAreTold) {
+    if (IsNTFamily()) GTEST_SKIP() << "needs a per-adapter key";
+    // A volatile key refuses lasting sub-keys, so the writers cannot create Ndi\Params below it.
+    std::string adapter = "System\\CurrentControlSet\\Services\\Class\\Net\\0000";
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, adapter.c_str());
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapter.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegCloseKey(key);
+    Outcome outcome = RestoreBackup(folder, "keep", system);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, adapter.c_str());
+    EXPECT_TRUE(outcome.done);
+    EXPECT_NE(outcome.message.find("could not restore some settings"), std::string::npos);
 }
