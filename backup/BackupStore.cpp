@@ -121,12 +121,12 @@ std::vector<std::string> ListBackups(const std::string& folder) {
 Outcome SaveBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
     std::string problem = NameProblem(name, folder.size());
     if (!problem.empty()) return {false, Refusal(name, problem, "No backup was written.")};
-    if (!EnsureFolder(folder))
-        return {false, "Brenvik could not create the backup folder " + Quoted(folder) + "."};
     EncodedBackup encoded = EncodeBackup(ReadSettings(system));
     if (!encoded.tooLong.empty())
         return {false, "The value " + encoded.tooLong + " is too long to be kept in a backup. " +
                            "The backup " + Quoted(name) + " was not written."};
+    if (!EnsureFolder(folder))
+        return {false, "Brenvik could not create the backup folder " + Quoted(folder) + "."};
     if (!WriteBackupFile(folder, BackupPath(folder, name), encoded.records))
         return {false, "Brenvik could not write the backup " + Quoted(name) +
                            ". Any earlier backup of that name is unchanged."};

@@ -135,6 +135,9 @@ TEST_F(BackupFaults, ValueTooLongForItsRecordRefusesTheBackup) {
     Remember();
     ExpectNothingChanged(SaveBackup(folder, "keep", system), "IPMTU of adapter 0003");
     ExpectNothingChanged(SaveBackup(folder, "new", system), "IPMTU of adapter 0003");
+    std::string missing = folder + "\\not yet";
+    ExpectNothingChanged(SaveBackup(missing, "new", system), "IPMTU of adapter 0003");
+    EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(BackupFaults, AFailedWriteLeavesTheOldBackup) {
