@@ -49,7 +49,7 @@ void OptimizeNT(OptimizeFamily family, int connection, int configuration) {
 
 void Optimize9x(OptimizeFamily family, int connection, int configuration, const std::vector<AdapterSlot>& slots) {
     const bool is98 = family == OptimizeFamily::Win98;
-    SlotPreset reset = is98 ? ResetDefaults98 : ResetDefaults95Me;
+    const auto reset = is98 ? &ResetDefaults98 : &ResetDefaults95Me;
     const SlotPreset(&presets)[4][5] = is98 ? kPresets98 : kPresets95Me;
     for (const AdapterSlot& slot : slots) {
         reset(slot.adapter, slot.protocol);
