@@ -65,7 +65,10 @@ wine "$exe" </dev/null >/dev/null 2>&1 &
 sleep "${RUN_SECONDS:-8}"
 mkdir -p "$build/screenshots"
 shot=$build/screenshots/$app.png
-if ! xwd -silent -root | convert xwd:- -trim +repage "$shot" 2>/dev/null; then
+# The program's own window by its caption; the whole screen when it cannot be found.
+caption=$(tr '[:lower:]' '[:upper:]' <<<"${app:0:1}")${app:1}
+if ! { xwd -silent -name "$caption" 2>/dev/null || xwd -silent -root; } |
+    convert xwd:- "$shot" 2>/dev/null; then
   echo "Could not take a screenshot" >&2
   exit 1
 fi
