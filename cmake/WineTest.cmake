@@ -1,8 +1,10 @@
 # Test executables are Windows programs run under Wine. Each Windows family has a Wine prefix of
 # its own (build/wine/<family>, made by scripts/wine-session.sh), so a test that depends on the
-# family runs once per prefix, and tests sharing a prefix's registry never run at the same time.
+# family runs once per prefix; the others run in build/wine/main, which plays Windows XP. Tests
+# sharing a prefix's registry never run at the same time.
 set(WINE_FAMILIES win95 win98 winme nt40 win2k winxp)
 set(WINE_DEFAULT_FAMILY winxp)
+set(WINE_DEFAULT_PREFIX main)  # plays WINE_DEFAULT_FAMILY
 set(WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
 set(TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests-bin)
 
@@ -13,7 +15,7 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt AND NOT TARGET gtest)
 endif()
 
 # add_wine_test(name SOURCES ... [LIBS ...] [FAMILIES] [SHARED] [TIMEOUT s])
-#   FAMILIES: run once in each family's prefix (otherwise once, in the default family's prefix).
+#   FAMILIES: run once in each family's prefix (otherwise once, in the main prefix).
 #   SHARED:   touches nothing another test could trip over, so it may run beside others.
 #   OWN_MAIN: the sources bring their own main() (otherwise gtest_main).
 function(add_wine_test name)
@@ -35,16 +37,18 @@ function(add_wine_test name)
   endif()
   foreach(family ${families})
     set(test ${name})
+    set(prefix ${WINE_DEFAULT_PREFIX})
     if(T_FAMILIES)
       set(test ${name}_${family})
+      set(prefix ${family})
     endif()
     add_test(NAME ${test} COMMAND wine $<TARGET_FILE:${name}> --gtest_color=no
              WORKING_DIRECTORY ${TEST_BIN_DIR})
     set_tests_properties(${test} PROPERTIES
       TIMEOUT ${T_TIMEOUT}
-      ENVIRONMENT "WINEPREFIX=${WINE_ROOT}/${family};WINEDEBUG=-all;TEST_FAMILY=${family}")
+      ENVIRONMENT "WINEPREFIX=${WINE_ROOT}/${prefix};WINEDEBUG=-all;TEST_FAMILY=${family}")
     if(NOT T_SHARED)
-      set_tests_properties(${test} PROPERTIES RESOURCE_LOCK prefix_${family})
+      set_tests_properties(${test} PROPERTIES RESOURCE_LOCK prefix_${prefix})
     endif()
   endforeach()
 endfunction()

@@ -5,6 +5,8 @@
 #   wine-session.sh stop BUILD      stop the servers and Xvfb
 set -euo pipefail
 FAMILIES=(win95 win98 winme nt40 win2k winxp)
+# "main" plays Windows XP for the tests that do not depend on the family.
+PREFIXES=("${FAMILIES[@]}" main)
 cmd=$1
 build=$(cd "$2" && pwd)
 root=$build/wine
@@ -26,6 +28,7 @@ make_base() {
 # A family's prefix shares the base's files by hard links; only the registry is its own.
 make_family() {
   local family=$1 base=$root/base prefix=$root/$1
+  [ "$family" = main ] && family=winxp
   [ -f "$prefix/.ready" ] && return
   rm -rf "$prefix"; mkdir -p "$prefix"
   cp -al "$base/drive_c" "$prefix/drive_c"
@@ -51,7 +54,7 @@ REG
 case $cmd in
   prepare)
     make_base
-    for f in "${FAMILIES[@]}"; do make_family "$f" & done
+    for f in "${PREFIXES[@]}"; do make_family "$f" & done
     wait
     ;;
   start)
@@ -67,7 +70,7 @@ case $cmd in
     export DISPLAY=$(cat "$root/display")
     # Wine's own processes must not hold the caller's pipes, or a test runner waits for ever.
     pids=()
-    for f in "${FAMILIES[@]}"; do
+    for f in "${PREFIXES[@]}"; do
       ( WINEPREFIX=$root/$f quiet "$serverbin" -p
         WINEPREFIX=$root/$f quiet wine wineboot ) &
       pids+=($!)
@@ -75,7 +78,7 @@ case $cmd in
     wait "${pids[@]}"
     ;;
   stop)
-    for f in "${FAMILIES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
+    for f in "${PREFIXES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
     if [ -f "$root/xvfb.pid" ]; then kill "$(cat "$root/xvfb.pid")" 2>/dev/null || true; rm -f "$root/xvfb.pid"; fi
     ;;
 esac
