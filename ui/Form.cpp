@@ -54,7 +54,6 @@ void Form::Load(HWND owner) {
   }
   CreateControls();
   if (GetMenu(window_)) {
-    AdjustWindowRectEx(&outer, StyleOf(args_), TRUE, ExStyleOf(args_));
     RECT withMenu{0, 0, ToPixelsX(args_.width), ToPixelsY(args_.height)};
     AdjustWindowRectEx(&withMenu, StyleOf(args_), TRUE, ExStyleOf(args_));
     height = withMenu.bottom - withMenu.top;

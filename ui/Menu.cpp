@@ -3,10 +3,6 @@
 
 namespace ui {
 
-MenuItem::~MenuItem() {
-  // A window destroys its menu bar, and with it every menu attached to the bar.
-}
-
 // Items of a menu are refreshed by refilling their menu; menus of the bar are changed in place.
 void MenuItem::SetCaption(const std::string& caption) {
   caption_ = caption;

@@ -13,7 +13,7 @@ class MenuItem {
   MenuItem() = default;
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
-  ~MenuItem();
+  ~MenuItem() = default;  // the window destroys its menus with it
 
   const std::string& Name() const { return name_; }
   int Index() const { return index_; }
