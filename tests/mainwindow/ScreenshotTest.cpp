@@ -1,5 +1,19 @@
 // Saves a picture of every page for people to look at; nothing is compared.
 #include "tests/mainwindow/MainWindowFixture.h"
+#include "tuner/frmAbout.h"
+
+namespace {
+
+frmAbout* shownAbout;
+
+void CALLBACK SaveAbout(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  drive::Pump(300);
+  drive::SavePng(shownAbout->hwnd(), "..\\screenshots\\brenvik-about.png");
+  shownAbout->Unload();
+}
+
+}  // namespace
 
 TEST_F(MainWindow, SavesAPictureOfEveryPage) {
   Open();
@@ -24,4 +38,7 @@ TEST_F(MainWindow, SavesAPictureOfEveryPage) {
   save("page3");
   Menu("mnuLauncher");
   save("page6");
+  shownAbout = &form->About();
+  SetTimer(nullptr, 0, 100, SaveAbout);
+  Menu("mnuAbout");
 }
