@@ -65,14 +65,6 @@ class Variant : public ::testing::TestWithParam<bool> {};
 INSTANTIATE_TEST_SUITE_P(Both, Variant, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Win98" : "Win95Me"; });
 
-TEST(CustomLists, ItemsAreTheDocumentedOnesWithDefaultFirst) {
-  for (const ListCase& c : ListCases9x()) {
-    std::vector<std::string> expected = {"Default"};
-    expected.insert(expected.end(), c.items.begin(), c.items.end());
-    EXPECT_EQ(CustomListItems(c.list), expected) << "Combo" << c.list;
-  }
-}
-
 TEST_P(Variant, EveryItemOfEveryListWritesItsValueAtItsPlacesOnly) {
   const bool is98 = GetParam();
   for (const ListCase& c : ListCases9x())
@@ -177,7 +169,6 @@ TEST_P(Variant, TheLaterCacheSizeListDecides) {
 
 TEST_P(Variant, NeverTouchesTheNTKey) {
   const bool is98 = GetParam();
-  PutDword(HKEY_LOCAL_MACHINE, kTcpipNT, "DefaultTTL", 77);
   const RegSnapshot before = SnapshotTree(HKEY_LOCAL_MACHINE, kTcpipNT);
   CustomChoices everything;
   for (int list = 1; list <= 35; ++list) everything[list] = 1;
@@ -187,7 +178,18 @@ TEST_P(Variant, NeverTouchesTheNTKey) {
   EXPECT_EQ(SnapshotTree(HKEY_LOCAL_MACHINE, kTcpipNT), before);
 }
 
-TEST(ApplyNT, EveryItemWritesItsNumber) {
+// The NT key also holds the machine's own TCP/IP settings; each test puts them back.
+class ApplyNT : public ::testing::Test {
+ protected:
+  void SetUp() override { saved = SaveTree(HKEY_LOCAL_MACHINE, kTcpipNT); }
+  void TearDown() override {
+    DeleteTree(HKEY_LOCAL_MACHINE, kTcpipNT);
+    RestoreTree(HKEY_LOCAL_MACHINE, saved);
+  }
+  SavedTree saved;
+};
+
+TEST_F(ApplyNT, EveryItemWritesItsNumber) {
   for (const NTCase& c : NTCases())
     for (int index = 1; index <= static_cast<int>(c.numbers.size()); ++index) {
       DeleteTree(HKEY_LOCAL_MACHINE, kTcpipNT);
@@ -197,7 +199,7 @@ TEST(ApplyNT, EveryItemWritesItsNumber) {
     }
 }
 
-TEST(ApplyNT, DefaultDeletesOnlyItsOwnValue) {
+TEST_F(ApplyNT, DefaultDeletesOnlyItsOwnValue) {
   for (const NTCase& c : NTCases()) {
     DeleteTree(HKEY_LOCAL_MACHINE, kTcpipNT);
     for (const NTCase& other : NTCases()) PutDword(HKEY_LOCAL_MACHINE, kTcpipNT, other.name, 9);
@@ -209,7 +211,7 @@ TEST(ApplyNT, DefaultDeletesOnlyItsOwnValue) {
   }
 }
 
-TEST(ApplyNT, ReadsOnlyItsEightLists) {
+TEST_F(ApplyNT, ReadsOnlyItsEightLists) {
   DeleteTree(HKEY_LOCAL_MACHINE, kTcpipNT);
   PutDword(HKEY_LOCAL_MACHINE, kTcpipNT, "TcpWindowSize", 4096);
   const RegSnapshot nt = SnapshotTree(HKEY_LOCAL_MACHINE, kTcpipNT);

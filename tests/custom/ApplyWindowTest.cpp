@@ -32,7 +32,6 @@ class ApplyWindow : public ::testing::Test {
     ui::InitCommonControls();
     Clear9x();
     DeleteTree(HKEY_LOCAL_MACHINE, kEnum);
-    DeleteTree(HKEY_LOCAL_MACHINE, kTcpipNT);
     for (const Slot& s : {kFirst, kSecond}) {
       PutString(HKEY_LOCAL_MACHINE, std::string(kEnum) + "\\" + s.subkey, "Driver", s.driver);
       PutString(HKEY_LOCAL_MACHINE, KeyOf({"{A}", ""}, s), "DriverDesc", "Adapter " + s.subkey);
@@ -175,6 +174,7 @@ TEST_F(ApplyWindow, NothingChosenWritesNothingYetTheProgressRuns) {
 // sub-key is refused.
 TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   const std::string parent = IsNT() ? "SYSTEM\\CurrentControlSet\\Services\\Tcpip" : kMstcp;
+  const SavedTree saved = SaveTree(HKEY_LOCAL_MACHINE, parent);
   DeleteTree(HKEY_LOCAL_MACHINE, parent);
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
@@ -188,7 +188,7 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   EXPECT_TRUE(boxes.empty()) << "the message waits for the end of the animation";
   form->Timer2_Timer();
   DeleteTree(HKEY_LOCAL_MACHINE, parent);
-  if (IsNT()) PutDword(HKEY_LOCAL_MACHINE, kTcpipNT, "DefaultTTL", 128);  // a plain key again
+  RestoreTree(HKEY_LOCAL_MACHINE, saved);
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text,

@@ -26,14 +26,21 @@ std::string Entry(DWORD type, const std::vector<BYTE>& data, DWORD size) {
   return "type" + std::to_string(type);
 }
 
-void ReadKey(HKEY key, const std::string& path, RegSnapshot& out) {
+// Marks a key itself in a walk, so empty keys survive a save and restore.
+constexpr DWORD kKeyOnly = ~0u;
+
+// Calls visit(path, name, type, bytes, size) for every key (type kKeyOnly) and every value of the
+// tree below key.
+template <class Visit>
+void WalkKey(HKEY key, const std::string& path, Visit&& visit) {
   char name[16384];
   std::vector<BYTE> data(65536);
+  visit(path, std::string(), kKeyOnly, data, 0);
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = sizeof name, size = static_cast<DWORD>(data.size()), type = 0;
     if (RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
       break;
-    out[SnapshotKey(path, name)] = Entry(type, data, size);
+    visit(path, std::string(name), type, data, size);
   }
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = sizeof name;
@@ -41,10 +48,17 @@ void ReadKey(HKEY key, const std::string& path, RegSnapshot& out) {
       break;
     HKEY child;
     if (RegOpenKeyExA(key, name, 0, KEY_READ, &child) == ERROR_SUCCESS) {
-      ReadKey(child, path + "\\" + name, out);
+      WalkKey(child, path + "\\" + name, visit);
       RegCloseKey(child);
     }
   }
+}
+
+void ReadKey(HKEY key, const std::string& path, RegSnapshot& out) {
+  WalkKey(key, path, [&](const std::string& at, const std::string& name, DWORD type,
+                         const std::vector<BYTE>& data, DWORD size) {
+    if (type != kKeyOnly) out[SnapshotKey(at, name)] = Entry(type, data, size);
+  });
 }
 
 void Put(HKEY root, const std::string& key, const std::string& name, DWORD type, const void* data,
@@ -53,7 +67,7 @@ void Put(HKEY root, const std::string& key, const std::string& name, DWORD type,
   if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) !=
       ERROR_SUCCESS)
     return;
-  RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+  if (type != kKeyOnly) RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(handle);
 }
 
@@ -107,6 +121,24 @@ bool DeleteTree(HKEY root, const std::string& key) {
     RegCloseKey(handle);
   }
   return RegDeleteKeyA(root, key.c_str()) == ERROR_SUCCESS;
+}
+
+SavedTree SaveTree(HKEY root, const std::string& key) {
+  SavedTree out;
+  HKEY handle;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
+    WalkKey(handle, key, [&](const std::string& at, const std::string& name, DWORD type,
+                             const std::vector<BYTE>& data, DWORD size) {
+      out.push_back({at, name, type, std::string(data.begin(), data.begin() + size)});
+    });
+    RegCloseKey(handle);
+  }
+  return out;
+}
+
+void RestoreTree(HKEY root, const SavedTree& tree) {
+  for (const SavedValue& v : tree)
+    Put(root, v.key, v.name, v.type, v.bytes.data(), static_cast<DWORD>(v.bytes.size()));
 }
 
 void PutString(HKEY root, const std::string& key, const std::string& name, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // "path|name" (lower case; the unnamed value has the empty name) -> "sz:text", "dword:N" or
 // "hex:0a0b"; other types show their number.
@@ -16,6 +17,16 @@ RegSnapshot SnapshotTrees(HKEY root, std::initializer_list<std::string> keys);
 
 // False when the key could not be deleted (or was not there).
 bool DeleteTree(HKEY root, const std::string& key);
+// A key tree held in memory with its values' raw types and bytes, to put back after a test.
+struct SavedValue {
+  std::string key, name;
+  DWORD type;
+  std::string bytes;
+};
+using SavedTree = std::vector<SavedValue>;
+SavedTree SaveTree(HKEY root, const std::string& key);
+void RestoreTree(HKEY root, const SavedTree& tree);
+
 void PutString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 void PutDword(HKEY root, const std::string& key, const std::string& name, DWORD value);
 
