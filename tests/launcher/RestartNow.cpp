@@ -1,7 +1,11 @@
-// Runs brenvik's restart, as its "Restart" button does, in whatever Wine prefix it is started in.
-#include "tuner/Launcher.h"
+// Presses "Restart" on brenvik's main window, in whatever Wine prefix it is started in.
+#include "tuner/frmMain.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  RestartWindows();
+  frmMain form;
+  form.Load();
+  form.Show();
+  SendMessageA(form.Command13.hwnd(), BM_CLICK, 0, 0);
+  form.Unload();
   return 0;
 }
