@@ -21,10 +21,13 @@ const AppletRow kApplets[] = {
 };
 
 // A start that fails would otherwise leave the user waiting for a window that never comes.
-void StartOrTell(HWND owner, const std::string& commandLine) {
-  if (StartProgram(commandLine)) return;
-  ui::MsgBox(owner, "Brenvik could not start \"" + commandLine + "\".", kRefusedTitle,
+void TellNotStarted(HWND owner, const std::string& what) {
+  ui::MsgBox(owner, "Brenvik could not start \"" + what + "\".", kRefusedTitle,
              MB_OK | MB_ICONEXCLAMATION);
+}
+
+void StartOrTell(HWND owner, const std::string& commandLine) {
+  if (!StartProgram(commandLine)) TellNotStarted(owner, commandLine);
 }
 
 }  // namespace
@@ -50,6 +53,9 @@ void frmMain::Command2_Click() {
 
 void frmMain::mnuLaunch_Click() { Command2_Click(); }
 
-void frmMain::mnuOlandri_Click() { StartOrTell(hwnd(), ui::ProgramFolder() + "\\olandri.exe"); }
+void frmMain::mnuOlandri_Click() {
+  const std::string keeper = ui::ProgramFolder() + "\\olandri.exe";
+  if (!StartProgramFile(keeper)) TellNotStarted(hwnd(), keeper);
+}
 
 void frmMain::Command13_Click() { RestartWindows(); }

@@ -11,7 +11,7 @@ LaunchCalls& Calls() {
   return calls;
 }
 
-bool RealStartProgram(const std::string& commandLine) {
+bool RealStartProgram(const char* program, const std::string& commandLine) {
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
   STARTUPINFOA startup = {};
@@ -19,7 +19,7 @@ bool RealStartProgram(const std::string& commandLine) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessA(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
   CloseHandle(process.hThread);
@@ -39,7 +39,12 @@ void SetLaunchCalls(LaunchCalls calls) { Calls() = std::move(calls); }
 
 bool StartProgram(const std::string& commandLine) {
   if (Calls().startProgram) return Calls().startProgram(commandLine);
-  return RealStartProgram(commandLine);
+  return RealStartProgram(nullptr, commandLine);
+}
+
+bool StartProgramFile(const std::string& path) {
+  if (Calls().startProgram) return Calls().startProgram(path);
+  return RealStartProgram(path.c_str(), "\"" + path + "\"");
 }
 
 void ShellOpen(HWND owner, const char* verb, const std::string& document, const char* parameters,

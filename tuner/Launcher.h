@@ -16,7 +16,8 @@ struct ShellOpenCall {
 };
 
 struct LaunchCalls {
-  // Starts a program by its command line in a normal window that takes the focus; no wait.
+  // Starts a program by its command line (or its file's path) in a normal window that takes the
+  // focus; no wait.
   std::function<bool(const std::string& commandLine)> startProgram;
   std::function<void(const ShellOpenCall&)> shellOpen;  // ShellExecuteA
   std::function<void(UINT flags, DWORD reserved)> exitWindows;  // ExitWindowsEx
@@ -24,8 +25,10 @@ struct LaunchCalls {
 // Members left empty make the real calls; SetLaunchCalls({}) restores all of them.
 void SetLaunchCalls(LaunchCalls calls);
 
-// Returns whether the program was started.
+// Return whether the program was started. A program file is started by its path alone, so a
+// folder with blanks in its name cannot be mistaken for a shorter program path.
 bool StartProgram(const std::string& commandLine);
+bool StartProgramFile(const std::string& path);
 // A null parameters or folder is passed on as no text, an empty one as empty text.
 void ShellOpen(HWND owner, const char* verb, const std::string& document, const char* parameters,
                const char* folder, int show);

@@ -220,3 +220,29 @@ TEST(ShutdownPrivilege, IsEnabledBeforeTheRestart) {
 }
 
 }  // namespace
+
+// The real starts, with programs that end at once.
+std::string SystemProgram(const char* name) {
+  char folder[MAX_PATH] = {};
+  GetSystemDirectoryA(folder, MAX_PATH);
+  return std::string(folder) + "\\" + name;
+}
+
+TEST(RealStart, AProgramOnThePathStartsAndAMissingOneDoesNot) {
+  EXPECT_TRUE(StartProgram("cmd.exe /c exit 0"));
+  EXPECT_FALSE(StartProgram("no-such-program-of-brenvik"));
+}
+
+TEST(RealStart, AProgramFileStartsFromAFolderWithBlanksInItsName) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "brenvik launcher test";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string keeper = folder + "\\olandri.exe";
+  ASSERT_TRUE(CopyFileA(SystemProgram("hostname.exe").c_str(), keeper.c_str(), FALSE));
+  EXPECT_TRUE(StartProgramFile(keeper));
+  EXPECT_FALSE(StartProgramFile(folder + "\\missing.exe"));
+  Sleep(500);  // the copy ends at once; give it time to let go of its file
+  DeleteFileA(keeper.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
