@@ -18,6 +18,8 @@ using AdapterProtocolBytes = void (*)(Text adapter, Text protocol, const Bytes& 
 using Writer = std::variant<GlobalText, GlobalNumber, AdapterText, AdapterProtocolText,
                             AdapterProtocolBytes>;
 
+// Per-adapter rows run once for every slot; an AdapterProtocol row's writer also takes the slot's
+// protocol-instance key. Global rows run once.
 enum class Scope { Global, Adapter, AdapterProtocol };
 // What an item stands for: its own text, "On"/"Off" as 1/0, or minutes as milliseconds.
 enum class Meaning { ItemText, OnOff, Minutes };
@@ -207,7 +209,7 @@ void Delete(const std::vector<Deletion>& deletions, const AdapterSlot& slot) {
 }
 
 void Apply9x(const CustomChoices& choices, const std::vector<AdapterSlot>& slots, bool is98) {
-  // Global rows run once; an empty slot stands in for the adapter they do not use.
+  // An empty slot stands in for the adapter that global rows do not use.
   const std::vector<AdapterSlot> once(1);
   for (const ApplyRow& row : ApplyRows9x()) {
     const int index = choices[row.list];
