@@ -11,17 +11,20 @@ namespace {
 class KeeperHelp : public ::testing::Test {
  protected:
   void SetUp() override {
+    ui::SetHelpFile("");
     ui::SetMsgBoxHook([this](HWND, const std::string&, const std::string&, UINT) {
       ++messages;
       return IDOK;
     });
     form.Load();
+    loadedHelpFile = ui::HelpFile();
     ui::SetHelpFile(helptest::BuiltHelpFile());
   }
   void TearDown() override {
     helptest::CloseHelpWindows();
     form.cmdExit_Click();
     ui::SetMsgBoxHook({});
+    ui::SetHelpHook({});
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeeperSettingsKey);
   }
 
@@ -38,8 +41,36 @@ class KeeperHelp : public ::testing::Test {
   }
 
   frmGetIp& form = GetIpForm();
+  std::string loadedHelpFile;
   int messages = 0;
 };
+
+TEST_F(KeeperHelp, StartUpSetsTheHelpFileBesideTheProgram) {
+  EXPECT_EQ(loadedHelpFile, ui::ProgramFolder() + "\\trasko.chm");
+}
+
+TEST_F(KeeperHelp, BothHelpCommandsAskForThePingTopic) {
+  struct Call {
+    HWND owner;
+    std::string file;
+    UINT command;
+    std::string topic;
+  };
+  std::vector<Call> calls;
+  ui::SetHelpHook([&calls](HWND owner, const std::string& file, UINT command, const std::string& topic) {
+    calls.push_back({owner, file, command, topic});
+  });
+  PressHelpButton();
+  ChooseTrayHelp();
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].owner, form.hwnd());
+  EXPECT_EQ(calls[1].owner, MenuForm().hwnd());
+  for (const Call& call : calls) {
+    EXPECT_EQ(call.file, helptest::BuiltHelpFile());
+    EXPECT_EQ(call.command, ui::HH_DISPLAY_TOPIC_);
+    EXPECT_EQ(call.topic, "ping.htm");
+  }
+}
 
 TEST_F(KeeperHelp, HelpButtonOpensTheHelpFile) {
   PressHelpButton();
