@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "tests/custom/Expected.h"
+#include "tests/custom/ImportHook.h"
 #include "tuner/frmMain.h"
 
 namespace {
@@ -168,6 +169,35 @@ TEST_F(ApplyWindow, NothingChosenWritesNothingYetTheProgressRuns) {
   EXPECT_EQ(form->MousePointer(), ui::Pointer::Default);
   EXPECT_FALSE(form->Frame3.Visible());
   EXPECT_TRUE(boxes.empty());
+}
+
+// The pointer the main window asks for at each registry write of the apply.
+frmMain* watchedForm = nullptr;
+std::vector<ui::Pointer> pointersAtWrites;
+using SetValueCall = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD);
+SetValueCall realSetValue = nullptr;
+LONG WINAPI WatchingSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                             DWORD size) {
+  pointersAtWrites.push_back(watchedForm->MousePointer());
+  return realSetValue(key, name, reserved, type, data, size);
+}
+
+TEST_F(ApplyWindow, TheHourglassShowsDuringTheWritesOf95AndMeOnly) {
+  Choose(11, 7);  // TTL "256"
+  Choose(9, 1);   // TcpOpts "On"
+  watchedForm = form.get();
+  pointersAtWrites.clear();
+  realSetValue = reinterpret_cast<SetValueCall>(
+      ReplaceImport("advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(WatchingSetValue)));
+  ASSERT_NE(realSetValue, nullptr);
+  SendMessageA(form->Command4.hwnd(), BM_CLICK, 0, 0);
+  ReplaceImport("advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(realSetValue));
+
+  const ui::Pointer during = Family() == "win95" || Family() == "winme" ? ui::Pointer::Hourglass
+                                                                       : ui::Pointer::Default;
+  const size_t writes = IsNT() ? 2 : 3;
+  EXPECT_EQ(pointersAtWrites, std::vector<ui::Pointer>(writes, during));
+  EXPECT_EQ(form->MousePointer(), ui::Pointer::Default);
 }
 
 // A non-volatile key cannot be created below a volatile one, so every write that needs such a
