@@ -100,19 +100,8 @@ void BackupDialog::Timer1_Timer() {
 // Covers the status bar's first panel with the progress bar, or gives the bar back, hidden.
 void BackupDialog::ShowProgressInStatus(bool show) {
     if (!ProgressBar1.hwnd()) return;
-    if (show) {
-        RECT panel{};
-        SendMessageA(StatusBar1.hwnd(), SB_GETRECT, 0, LPARAM(&panel));
-        int top = panel.top * ui::TwipsPerPixelY();
-        int left = panel.left * ui::TwipsPerPixelX();
-        int height = panel.bottom * ui::TwipsPerPixelY() - top;
-        int width = panel.right * ui::TwipsPerPixelX() - left;
-        SetParent(ProgressBar1.hwnd(), StatusBar1.hwnd());
-        ProgressBar1.Move(left, top, width, height);
-        ProgressBar1.SetVisible(true);
-        ProgressBar1.SetValue(0);
-    } else {
-        SetParent(ProgressBar1.hwnd(), hwnd());
-        ProgressBar1.SetVisible(false);
-    }
+    if (show)
+        ProgressBar1.ShowOverPanel(StatusBar1, 0);
+    else
+        ProgressBar1.ReturnTo(hwnd());
 }

@@ -17,21 +17,10 @@ void frmMain::StartProgress(ui::Timer& timer) {
 void frmMain::ShowStatusProgress(bool show) {
   StatusBar1.AddPanel(2);
   StatusBar1.SetPanelWidth(2, StatusBar1.Width() - 1);
-  if (show) {
-    RECT panel{};
-    SendMessageA(StatusBar1.hwnd(), SB_GETRECT, 1, LPARAM(&panel));
-    int top = panel.top * ui::TwipsPerPixelY();
-    int left = panel.left * ui::TwipsPerPixelX();
-    int height = panel.bottom * ui::TwipsPerPixelY() - top;
-    int width = panel.right * ui::TwipsPerPixelX() - left;
-    SetParent(ProgressBar1.hwnd(), StatusBar1.hwnd());
-    ProgressBar1.Move(left, top, width, height);
-    ProgressBar1.SetVisible(true);
-    ProgressBar1.SetValue(0);
-  } else {
-    SetParent(ProgressBar1.hwnd(), hwnd());
-    ProgressBar1.SetVisible(false);
-  }
+  if (show)
+    ProgressBar1.ShowOverPanel(StatusBar1, 1);
+  else
+    ProgressBar1.ReturnTo(hwnd());
 }
 
 namespace {

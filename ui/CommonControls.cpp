@@ -135,6 +135,24 @@ void ProgressBar::SetValue(int value) {
   if (hwnd_) SendMessageA(hwnd_, PBM_SETPOS, value, 0);
 }
 
+void ProgressBar::ShowOverPanel(StatusBar& status, int part) {
+  RECT panel{};
+  SendMessageA(status.hwnd(), SB_GETRECT, WPARAM(part), LPARAM(&panel));
+  int top = panel.top * TwipsPerPixelY();
+  int left = panel.left * TwipsPerPixelX();
+  int height = panel.bottom * TwipsPerPixelY() - top;
+  int width = panel.right * TwipsPerPixelX() - left;
+  SetParent(hwnd_, status.hwnd());
+  Move(left, top, width, height);
+  SetVisible(true);
+  SetValue(0);
+}
+
+void ProgressBar::ReturnTo(HWND owner) {
+  SetParent(hwnd_, owner);
+  SetVisible(false);
+}
+
 void Toolbar::Create(const CreateArgs& args) {
   InitCommonControls();
   CreateArgs plain = args;

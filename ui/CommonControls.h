@@ -47,6 +47,10 @@ class ProgressBar : public Control {
   void SetMax(int value);
   int Value() const;
   void SetValue(int value);
+  // Lifts the bar into the status bar, exactly over one part (counted from 0, as SB_GETRECT
+  // counts them), shown and at 0; ReturnTo gives it back to its window, hidden.
+  void ShowOverPanel(StatusBar& status, int part);
+  void ReturnTo(HWND owner);
 
  private:
   int min_ = 0, max_ = 100;
