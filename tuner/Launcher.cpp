@@ -58,6 +58,9 @@ void ShellOpen(HWND owner, const char* verb, const std::string& document, const 
     RealShellOpen(call);
 }
 
+// The previous-state buffer holds one privilege, 16 bytes.
+static_assert(sizeof(TOKEN_PRIVILEGES) == 16, "one-entry privilege list");
+
 void EnableShutdownPrivilege() {
   HANDLE token = nullptr;
   OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);

@@ -34,6 +34,8 @@ class TunerHelp : public ::testing::Test {
     backupDialog.Unload();
     form.Unload();
     ui::SetMsgBoxHook({});
+    // Closing the window saved its place; leave the prefix as a first start finds it.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\QuorvaneSoftware\\Brenvik");
   }
 
   void ChooseMenu(const ui::MenuItem& item) {

@@ -46,6 +46,8 @@ class LaunchTest : public ::testing::Test {
     form.Unload();
     ui::SetMsgBoxHook({});
     SetLaunchCalls({});
+    // Closing the window saved its place; leave the prefix as a first start finds it.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\QuorvaneSoftware\\Brenvik");
   }
 
   static void Click(HWND window) { SendMessageA(window, BM_CLICK, 0, 0); }
