@@ -7,7 +7,12 @@
 const char* const TrayTipText = "Tray Notification Demo";
 
 namespace {
-TrayCallProc CurrentCall = Shell_NotifyIconA;
+BOOL CallShell(DWORD command, NOTIFYICONDATAA* record, int)
+{
+    return Shell_NotifyIconA(command, record);
+}
+
+TrayCallProc CurrentCall = CallShell;
 
 // A 32-bit top-down DIB section of the picture, transparent pixels black, and its AND mask.
 HICON IconOf(const KeeperArt::Picture& picture, int size)
@@ -54,7 +59,7 @@ void SendImage(HWND window, HIMAGELIST images, int image, DWORD command, UINT fl
 {
     HICON icon = ImageList_GetIcon(images, image - 1, ILD_NORMAL);
     NOTIFYICONDATAA record = TrayRecord(window, flags, icon);
-    CurrentCall(command, &record);
+    CurrentCall(command, &record, image);
     if (icon)
         DestroyIcon(icon);
 }
@@ -114,12 +119,12 @@ void TraySetImage(HWND window, HIMAGELIST images, int image)
 void TrayRemove(HWND window)
 {
     NOTIFYICONDATAA record = TrayRecord(window, 0, nullptr);
-    CurrentCall(NIM_DELETE, &record);
+    CurrentCall(NIM_DELETE, &record, 0);
 }
 
 TrayCallProc SetTrayCallProc(TrayCallProc proc)
 {
     TrayCallProc old = CurrentCall;
-    CurrentCall = proc ? proc : Shell_NotifyIconA;
+    CurrentCall = proc ? proc : CallShell;
     return old;
 }

@@ -23,6 +23,7 @@ void TrayAdd(HWND window, HIMAGELIST images, int image);
 void TraySetImage(HWND window, HIMAGELIST images, int image);
 void TrayRemove(HWND window);
 
-// Tests watch the calls through this; it receives the command and the record as sent.
-using TrayCallProc = BOOL(WINAPI*)(DWORD command, NOTIFYICONDATAA* record);
+// Tests watch the calls through this; it receives the command, the record as sent and the image
+// (0 when removing). The default passes the record to Shell_NotifyIconA.
+using TrayCallProc = BOOL (*)(DWORD command, NOTIFYICONDATAA* record, int image);
 TrayCallProc SetTrayCallProc(TrayCallProc proc);

@@ -9,7 +9,6 @@ const char* const CleanupErrorText = "Windows Sockets error occurred in Cleanup.
 namespace {
 using IcmpCreateFileProc = HANDLE(WINAPI*)();
 using IcmpCloseHandleProc = BOOL(WINAPI*)(HANDLE);
-using IcmpSendEchoProc = DWORD(WINAPI*)(HANDLE, ULONG, LPVOID, WORD, void*, LPVOID, DWORD, DWORD);
 
 template <typename Proc>
 Proc Bind(HMODULE module, const char* name)
@@ -48,6 +47,8 @@ const IcmpLibrary& Icmp()
     static const IcmpLibrary library;
     return library;
 }
+
+IcmpSendEchoProc SendEchoStandIn = nullptr;
 }
 
 bool SocketsInitialize()
@@ -75,8 +76,16 @@ void PingAddress(const std::string& address, const std::string& data, PingReply&
         return;
     PingReply buffer = reply;
     const WORD size = static_cast<WORD>(data.size() < 0xFFFF ? data.size() : 0xFFFF);
-    icmp.Send(handle, target, const_cast<char*>(data.data()), size, nullptr, &buffer,
+    const IcmpSendEchoProc send = SendEchoStandIn ? SendEchoStandIn : icmp.Send;
+    send(handle, target, const_cast<char*>(data.data()), size, nullptr, &buffer,
               sizeof buffer, PingTimeoutMs);
     reply = buffer;
     icmp.Close(handle);
+}
+
+IcmpSendEchoProc SetIcmpSendEcho(IcmpSendEchoProc proc)
+{
+    const IcmpSendEchoProc old = SendEchoStandIn;
+    SendEchoStandIn = proc;
+    return old;
 }

@@ -22,5 +22,11 @@ void SocketsCleanup();
 // into reply; a text that is no dotted address sends nothing and leaves reply untouched.
 void PingAddress(const std::string& address, const std::string& data, PingReply& reply);
 
+// Tests put a stand-in for IcmpSendEcho here (nullptr restores the ICMP library's own).
+using IcmpSendEchoProc = DWORD(WINAPI*)(HANDLE icmp, ULONG address, LPVOID data, WORD size,
+                                        void* options, LPVOID reply, DWORD replySize,
+                                        DWORD timeout);
+IcmpSendEchoProc SetIcmpSendEcho(IcmpSendEchoProc proc);
+
 // What SocketsCleanup reports when WSACleanup fails.
 extern const char* const CleanupErrorText;
