@@ -1,0 +1,187 @@
+// Start-up and exit of the keeper: its place and start options, and the autostart entry.
+#include "KeeperFixture.h"
+
+#include "settings/RegFunctions.h"
+#include "ui/App.h"
+#include "ui/Twips.h"
+
+namespace {
+void Store(const char* name, const std::string& text)
+{
+    SetRegString(HKEY_LOCAL_MACHINE, KeeperSettingsKey, name, text);
+}
+
+void StoreNumber(const char* name, int32_t value)
+{
+    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, name, value);
+}
+
+class KeeperStart : public KeeperWindow {
+protected:
+    // Where a window without a stored place opens: centred on the screen.
+    void ExpectCentred()
+    {
+        RECT place;
+        GetWindowRect(form.hwnd(), &place);
+        const int width = place.right - place.left, height = place.bottom - place.top;
+        EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - width) / 2, place.left, 1);
+        EXPECT_NEAR((GetSystemMetrics(SM_CYSCREEN) - height) / 2, place.top, 1);
+    }
+    int Adds()
+    {
+        int adds = 0;
+        for (const TrayCall& call : TrayCalls())
+            adds += call.command == NIM_ADD;
+        return adds;
+    }
+};
+}
+
+TEST_F(KeeperStart, FirstStartIsCentredWithBothOptionsOff)
+{
+    Start();
+    ExpectCentred();
+    EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+    EXPECT_EQ(0, form.Check2.Value());
+    EXPECT_EQ(0, form.Check3.Value());
+    EXPECT_EQ(1, Adds());
+    EXPECT_EQ(DefaultSite, form.txtDomain.Text());
+    EXPECT_EQ(ui::ProgramFolder() + "\\trasko.chm", ui::HelpFile());
+}
+
+TEST_F(KeeperStart, StoredPlaceAndOptionsApplyOnlyWhenLoadedIsYes)
+{
+    struct Case {
+        const char* loaded;   // nullptr: no value
+        bool applied;
+    } cases[] = {{"Yes", true}, {"yes", false}, {"YES", false}, {"", false}, {nullptr, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.loaded ? c.loaded : "(none)");
+        ClearKeeperSettings();
+        if (c.loaded)
+            Store("Loaded", c.loaded);
+        StoreNumber("Left", 1500);
+        StoreNumber("Top", 900);
+        Store("WinStart", "1");
+        Store("Minimized", "0");
+        Start();
+        if (c.applied) {
+            EXPECT_EQ(1500, form.Left());
+            EXPECT_EQ(900, form.Top());
+        } else {
+            ExpectCentred();
+        }
+        EXPECT_EQ(c.applied ? 1 : 0, form.Check2.Value());
+        EXPECT_EQ(0, form.Check3.Value());
+        EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+        form.Unload();
+        menu.Unload();
+    }
+}
+
+TEST_F(KeeperStart, MinimizedStartNeverShowsTheWindow)
+{
+    Store("Loaded", "Yes");
+    Store("Minimized", "1");
+    Start();
+    Pump(200);
+    EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+    EXPECT_EQ(1, form.Check3.Value());
+    EXPECT_EQ(1, Adds());
+    EXPECT_TRUE(form.ChartTimer.Enabled());
+}
+
+TEST_F(KeeperStart, AnEdgeStoredAsTextKeepsTheCentredEdge)
+{
+    Store("Loaded", "Yes");
+    Store("Left", "300");
+    StoreNumber("Top", 600);
+    Start();
+    RECT place;
+    GetWindowRect(form.hwnd(), &place);
+    EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - (place.right - place.left)) / 2, place.left, 1);
+    EXPECT_EQ(600, form.Top());
+}
+
+TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
+{
+    const std::string autostart = ui::ProgramFolder() + "\\olandri.exe";
+    struct Case {
+        const char* how;
+        int runAtStart, startMinimized;
+        bool entryBefore;
+    } cases[] = {
+        {"Exit", 1, 0, false},   {"Exit", 0, 1, true},  {"Exit", 0, 0, false},
+        {"Close", 1, 1, false},  {"Close", 0, 0, true}, {"close box", 1, 0, true},
+        {"close box", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.how) + " " + std::to_string(c.runAtStart) +
+                     std::to_string(c.startMinimized) + (c.entryBefore ? " with entry" : ""));
+        ClearKeeperSettings();
+        if (c.entryBefore)
+            SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue, "C:\\old\\olandri.exe");
+        Start();
+        form.Move(2400, 1200);
+        form.Check2.SetValue(c.runAtStart);
+        form.Check3.SetValue(c.startMinimized);
+        const int left = form.Left(), top = form.Top();
+        TrayCalls().clear();
+        if (std::string(c.how) == "Exit")
+            form.cmdExit_Click();
+        else if (std::string(c.how) == "Close")
+            menu.mnuOpts_Click(7);
+        else
+            SendMessageA(form.hwnd(), WM_CLOSE, 0, 0);
+        EXPECT_FALSE(form.Loaded());
+        EXPECT_FALSE(menu.Loaded());
+        EXPECT_EQ("Yes", KeeperSetting("Loaded"));
+        EXPECT_EQ(left, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", -1));
+        EXPECT_EQ(top, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", -1));
+        EXPECT_EQ(std::to_string(c.runAtStart), KeeperSetting("WinStart"));
+        EXPECT_EQ(std::to_string(c.startMinimized), KeeperSetting("Minimized"));
+        EXPECT_EQ(c.runAtStart == 1, AutostartPresent());
+        if (c.runAtStart)
+            EXPECT_EQ(autostart, AutostartData());
+        ASSERT_FALSE(TrayCalls().empty());
+        EXPECT_EQ(static_cast<DWORD>(NIM_DELETE), TrayCalls().back().command);
+        EXPECT_TRUE(Messages().empty());
+    }
+}
+
+TEST_F(KeeperStart, WinStartWithoutLoadedDeletesTheEntryAtExit)
+{
+    Store("WinStart", "1");
+    SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue, "C:\\old\\olandri.exe");
+    Start();
+    EXPECT_EQ(0, form.Check2.Value());
+    form.cmdExit_Click();
+    EXPECT_FALSE(AutostartPresent());
+    EXPECT_EQ("0", KeeperSetting("WinStart"));
+}
+
+TEST_F(KeeperStart, NextStartPingsEveryTenSecondsAgain)
+{
+    Start();
+    form.Command1_Click();
+    form.Combo1.SetListIndex(3);
+    form.txtDomain.SetText("10.1.1.1");
+    form.cmdPing_Click();
+    form.cmdExit_Click();
+    Start();
+    EXPECT_EQ(0, form.Combo1.ListIndex());
+    EXPECT_EQ(1, form.PingPeriod);
+    EXPECT_EQ(DefaultSite, form.txtDomain.Text());
+    EXPECT_EQ(0, form.Check1.Value());
+}
+
+TEST_F(KeeperStart, HelpOpensThePingTopic)
+{
+    Start();
+    form.Command2_Click();
+    menu.mnuOpts_Click(5);
+    const std::string file = ui::ProgramFolder() + "\\trasko.chm";
+    EXPECT_EQ((std::vector<std::string>{"main|" + file + "|0|ping.htm",
+                                        "menu|" + file + "|0|ping.htm"}),
+              HelpCalls());
+}
