@@ -6,6 +6,8 @@
 
 #include <winsock.h>
 
+#include <cstdlib>
+
 namespace {
 struct EchoCall {
     ULONG address;
@@ -298,4 +300,20 @@ TEST_F(PingCycle, IntervalSubmenuTakesEffectAtTheNextPing)
     EXPECT_EQ(1, form.PingPeriod);
     menu.mnuOpts_Click(0);
     EXPECT_EQ(3, form.PingPeriod);
+}
+
+// Runs only while the namespace ignores echo requests (echo-ignored.sh).
+TEST_F(PingCycle, TimedOutEchoCountsAsFailure)
+{
+    if (!std::getenv("KEEPER_ECHO_IGNORED"))
+        GTEST_SKIP() << "needs echo requests ignored";
+    form.txtDomain.SetText("127.0.0.1");
+    form.Timer1.SetEnabled(true);
+    form.ChartData[89] = 30;
+    form.PingOnce();
+    EXPECT_EQ("Ping Result for 127.0.0.1 :0 ms", Status());
+    EXPECT_EQ(30, form.ChartData[88]);
+    EXPECT_EQ(0, form.ChartData[89]);
+    EXPECT_FALSE(form.Timer1.Enabled());
+    EXPECT_EQ(KeeperArt::StaticImage, LastTrayImage());
 }
