@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
           wine wine32:i386 xvfb x11-apps imagemagick iproute2 util-linux fp-utils
-          clang libclang-rt-dev "$@")
+          clang libclang-rt-dev g++ "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
