@@ -185,3 +185,43 @@ TEST_F(KeeperStart, HelpOpensThePingTopic)
                                         "menu|" + file + "|0|ping.htm"}),
               HelpCalls());
 }
+
+TEST_F(KeeperStart, WindowButtonsAndTabOrder)
+{
+    Start();
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(6105, ui::ToTwipsX(client.right));
+    EXPECT_EQ(5025, ui::ToTwipsY(client.bottom));
+    const LONG style = GetWindowLongA(form.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ("Olandri", form.Caption());
+
+    // One column of buttons on the right, top to bottom.
+    const ui::Button* column[] = {&form.cmdPing, &form.Command1, &form.cmdResetActivity,
+                                  &form.Command2, &form.cmdExit};
+    const char* captions[] = {"&Ping", "&Cancel Ping", "&Reset Activity", "&Help", "E&xit"};
+    LONG lastTop = -1;
+    for (int i = 0; i < 5; ++i) {
+        RECT place;
+        GetWindowRect(column[i]->hwnd(), &place);
+        EXPECT_GT(place.top, lastTop) << captions[i];
+        lastTop = place.top;
+        EXPECT_EQ(captions[i], column[i]->Caption());
+    }
+
+    // Idle, every input takes part in the tab order.
+    form.Command1_Click();
+    const ui::Control* order[] = {&form.txtDomain, &form.Combo1,  &form.Check1,
+                                  &form.Check2,    &form.Check3,  &form.cmdPing,
+                                  &form.Command2,  &form.cmdExit, &form.txtDomain};
+    HWND at = form.txtDomain.hwnd();
+    for (int i = 1; i < 9; ++i) {
+        at = GetNextDlgTabItem(form.hwnd(), at, FALSE);
+        const ui::Control* got = ui::Control::FromHwnd(at);
+        EXPECT_EQ(order[i]->hwnd(), at) << "after " << order[i - 1]->Name() << " came "
+                                        << (got ? got->Name() : std::string("?"));
+    }
+}
