@@ -99,7 +99,7 @@ NOTIFYICONDATAA TrayRecord(HWND window, UINT flags, HICON icon)
         record.uCallbackMessage = TrayCallbackMessage;
     if (flags & NIF_TIP) {
         std::memset(record.szTip, ' ', 64);
-        const size_t length = std::strlen(TrayTipText);
+        const size_t length = strnlen(TrayTipText, sizeof record.szTip - 1);
         std::memcpy(record.szTip, TrayTipText, length);
         record.szTip[length] = '\0';
     }

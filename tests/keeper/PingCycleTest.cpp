@@ -258,6 +258,20 @@ TEST_F(PingCycle, ResultsOfOneCycle)
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(PingCycle, SiteOfAnyLengthIsSafe)
+{
+    FakeReplies(100);
+    for (size_t length : {255u, 256u, 5000u, 29000u}) {
+        const std::string site = std::string(length - 4, 'a') + ".com";
+        form.txtDomain.SetText(site);
+        ASSERT_EQ(site, form.txtDomain.Text());
+        Echoes.clear();
+        form.PingOnce();
+        EXPECT_TRUE(Echoes.empty()) << length;   // no such name resolves here
+        EXPECT_EQ("Ping Result for " + site + " :0 ms", Status()) << length;
+    }
+}
+
 TEST_F(PingCycle, ChartDataShiftsByOnePerCycle)
 {
     FakeReplies(500);
