@@ -14,7 +14,7 @@ const char* const SocketsStartText =
     "environments is not successfully responding.";
 }
 
-void frmGetIp::SetTimer(ui::Timer& timer, bool enabled)
+void frmGetIp::SwitchTimer(ui::Timer& timer, bool enabled)
 {
     if (timer.Enabled() != enabled)   // enabling a running timer must not restart its count
         timer.SetEnabled(enabled);
@@ -41,9 +41,9 @@ void frmGetIp::PingOnce()
         PingAddress(GetIPFromHostName(site), std::string(56, '1'), reply);
         const unsigned long roundTrip = reply.Reply.RoundTripTime;
         if (roundTrip >= 1 && Check1.Value() == 0) {
-            SetTimer(Timer1, true);
+            SwitchTimer(Timer1, true);
         } else {
-            SetTimer(Timer1, false);
+            SwitchTimer(Timer1, false);
             SetTrayImage(KeeperArt::StaticImage);
         }
         StatusBar1.SetPanelText(1, "Ping Result for " + site + " :" + std::to_string(roundTrip) +
@@ -61,7 +61,7 @@ void frmGetIp::PingOnce()
 
 void frmGetIp::SetPinging(bool pinging)
 {
-    SetTimer(ChartTimer, pinging);
+    SwitchTimer(ChartTimer, pinging);
     txtDomain.SetEnabled(!pinging);
     Combo1.SetEnabled(!pinging);
     cmdPing.SetEnabled(!pinging);
@@ -79,15 +79,15 @@ void frmGetIp::cmdPing_Click()
     const int item = Combo1.ListIndex();
     if (item >= 0 && item < 4)
         PingPeriod = PeriodOfItem[item];
-    SetTimer(Timer1, true);
+    SwitchTimer(Timer1, true);
     SetPinging(true);
 }
 
 void frmGetIp::Command1_Click()
 {
-    SetTimer(Timer1, false);
+    SwitchTimer(Timer1, false);
     SetTrayImage(KeeperArt::StaticImage);
-    SetTimer(ChartTimer, false);
+    SwitchTimer(ChartTimer, false);
     ChartData.fill(0);
     ShowBackground();
     SetPinging(false);
@@ -99,9 +99,9 @@ void frmGetIp::Check1_Click()
     if (Check1.Value() == 1) {
         SetTrayImage(KeeperArt::StaticImage);
         AnimFrame = 1;
-        SetTimer(Timer1, false);
+        SwitchTimer(Timer1, false);
     } else {
-        SetTimer(Timer1, true);
+        SwitchTimer(Timer1, true);
     }
 }
 

@@ -126,9 +126,10 @@ void frmGetIp::InitMain()
         if (winStart == "1")
             Check2.SetValue(1);
         if (minimized == "1") {
+            // Minimised to the notification area: the window is simply never shown, which
+            // spares the user a minimised window flashing up before it hides.
             Check3.SetValue(1);
             startsHidden_ = true;
-            SetWindowState(1);
         }
     }
 

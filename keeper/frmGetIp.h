@@ -70,7 +70,7 @@ protected:
 private:
     void ShowBackground();   // the picture of ChartPict from Picture1(ActivityIndex)
     void SetPinging(bool pinging);
-    void SetTimer(ui::Timer& timer, bool enabled);
+    void SwitchTimer(ui::Timer& timer, bool enabled);
 
     bool startsHidden_ = false;
 };

@@ -89,6 +89,9 @@ TEST_F(KeeperStart, MinimizedStartNeverShowsTheWindow)
     EXPECT_EQ(1, form.Check3.Value());
     EXPECT_EQ(1, Adds());
     EXPECT_TRUE(form.ChartTimer.Enabled());
+    SendMessageA(form.hwnd(), TrayCallbackMessage, TrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+    EXPECT_FALSE(IsIconic(form.hwnd()));
 }
 
 TEST_F(KeeperStart, AnEdgeStoredAsTextKeepsTheCentredEdge)
