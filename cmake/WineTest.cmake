@@ -14,6 +14,9 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt AND NOT TARGET gtest)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
 
+add_executable(wine_keepalive WIN32 ${CMAKE_SOURCE_DIR}/cmake/wine_keepalive.c)
+set_target_properties(wine_keepalive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+
 # add_wine_test(name SOURCES ... [LIBS ...] [FAMILIES] [SHARED] [TIMEOUT s])
 #   FAMILIES: run once in each family's prefix (otherwise once, in the main prefix).
 #   SHARED:   touches nothing another test could trip over, so it may run beside others.

@@ -72,7 +72,11 @@ case $cmd in
     pids=()
     for f in "${PREFIXES[@]}"; do
       ( WINEPREFIX=$root/$f quiet "$serverbin" -p
-        WINEPREFIX=$root/$f quiet wine wineboot ) &
+        WINEPREFIX=$root/$f quiet wine wineboot
+        # Keeps the prefix's desktop open between tests; the server's stop ends it.
+        if [ -f "$build/tests-bin/wine_keepalive.exe" ]; then
+          WINEPREFIX=$root/$f setsid wine "$build/tests-bin/wine_keepalive.exe" </dev/null >/dev/null 2>&1 &
+        fi ) &
       pids+=($!)
     done
     wait "${pids[@]}"
