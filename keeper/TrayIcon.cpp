@@ -3,6 +3,7 @@
 #include "keeper/KeeperArt.h"
 
 #include <cstring>
+#include <map>
 
 const char* const TrayTipText = "Tray Notification Demo";
 
@@ -55,13 +56,27 @@ HICON IconOf(const KeeperArt::Picture& picture, int size)
     return result;
 }
 
+// The animation asks for the same few images ten times a second: each becomes an icon once.
+HICON CachedIcon(HIMAGELIST images, int image)
+{
+    static HIMAGELIST cachedList = nullptr;
+    static std::map<int, HICON> cache;
+    if (images != cachedList) {
+        for (auto& entry : cache)
+            DestroyIcon(entry.second);
+        cache.clear();
+        cachedList = images;
+    }
+    HICON& icon = cache[image];
+    if (!icon)
+        icon = ImageList_GetIcon(images, image - 1, ILD_NORMAL);
+    return icon;
+}
+
 void SendImage(HWND window, HIMAGELIST images, int image, DWORD command, UINT flags)
 {
-    HICON icon = ImageList_GetIcon(images, image - 1, ILD_NORMAL);
-    NOTIFYICONDATAA record = TrayRecord(window, flags, icon);
+    NOTIFYICONDATAA record = TrayRecord(window, flags, CachedIcon(images, image));
     CurrentCall(command, &record, image);
-    if (icon)
-        DestroyIcon(icon);
 }
 }
 
