@@ -67,7 +67,12 @@ bool SavePng(HWND window, const std::string& path) {
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
+  // Other tests' windows may lie above this one: lift it for the moment of the copy.
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
   GdiFlush();
   std::vector<uint8_t> raw;
   const uint8_t* pixels = static_cast<const uint8_t*>(bits);
