@@ -29,6 +29,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::CreateControls() {
+  customListsMade_ = false;
   CreateToolbar();
   AddControls({{&StatusBar1, "StatusBar1", -1, "", nullptr, 0, 0, 0, 0}});
   CreatePages();
@@ -112,6 +113,10 @@ void frmMain::DiscoverAdapters() {
 }
 
 void frmMain::ShowPage(int16_t page) {
+  if (page == 1 && !customListsMade_) {
+    CreateCustomLists();
+    customListsMade_ = true;
+  }
   for (int i = 0; i < 7; ++i) Frame1[i].SetVisible(i == page);
 }
 

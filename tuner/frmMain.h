@@ -89,8 +89,10 @@ class frmMain : public ui::Form {
   void mnuRestore_Click();
   void UnloadBackup();   // unloads the Backup dialog if it is loaded
   void UnloadRestore();  // unloads the Restore dialog if it is loaded
-  // The 35 lists of the custom page inside frmCustom(0) to frmCustom(3) (CustomPage.cpp).
+  // The 35 lists of the custom page inside frmCustom(0) to frmCustom(3) (CustomPage.cpp); made
+  // when the page is first shown, since each drop-down list costs its own pop-up window.
   void CreateCustomLists();
+  bool customListsMade_ = false;
 
   frmAbout& About();  // loaded on first use
 

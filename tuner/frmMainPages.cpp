@@ -86,7 +86,6 @@ void frmMain::CreatePages() {
       {&Command5, "Command5", -1, "&Help", page1, kHelpLeft, kButtonTop, kButtonWidth,
        kButtonHeight, On(&frmMain::Command5_Click)},
   });
-  CreateCustomLists();
 
   AddControls({
       {&Option8, "Option8", -1, "Automatic Configuration #1", page2, 600, 420, 3600, 300},

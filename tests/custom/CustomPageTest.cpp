@@ -77,6 +77,7 @@ class CustomPage : public ::testing::Test {
     ui::InitCommonControls();
     form = std::make_unique<frmMain>();
     form->Show();
+    form->mnuManual_Click();  // the lists are made when their page is first shown
   }
   void TearDown() override { form->Unload(); }
   std::unique_ptr<frmMain> form;
@@ -126,3 +127,21 @@ TEST_F(CustomPage, EveryListHasItsPlaceLabelAndItemsAndNoChoice) {
 }
 
 }  // namespace
+
+namespace {
+BOOL CALLBACK CountLists(HWND window, LPARAM count) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, "COMBOBOX") == 0) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+}  // namespace
+
+TEST_F(CustomPage, ListsAreMadeOnceHoweverOftenThePageShows) {
+  form->mnuAuto_Click();
+  form->mnuManual_Click();
+  int lists = 0;
+  for (int tab = 0; tab < 4; ++tab)
+    EnumChildWindows(form->frmCustom[tab].hwnd(), CountLists, LPARAM(&lists));
+  EXPECT_EQ(lists, 35);
+}
