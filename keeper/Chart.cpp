@@ -1,4 +1,5 @@
 #include "keeper/Chart.h"
+#include "keeper/Dib.h"
 
 #include <cmath>
 #include <limits>
@@ -31,15 +32,8 @@ void PutPixel(unsigned char* bits, int stride, int x, int y, COLORREF colour)
 
 HBITMAP MakeChartBackground(int index)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = ChartPixelsWide;
-    info.bmiHeader.biHeight = -ChartPixelsHigh;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
     void* memory = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    HBITMAP bitmap = MakeTopDownDib(ChartPixelsWide, ChartPixelsHigh, 24, &memory);
     if (!bitmap)
         return nullptr;
     auto* bits = static_cast<unsigned char*>(memory);

@@ -1,5 +1,6 @@
 #include "keeper/TrayIcon.h"
 
+#include "keeper/Dib.h"
 #include "keeper/KeeperArt.h"
 
 #include <cstring>
@@ -19,15 +20,8 @@ TrayCallProc CurrentCall = CallShell;
 HICON IconOf(const KeeperArt::Picture& picture, int size)
 {
     using namespace KeeperArt;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* memory = nullptr;
-    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    HBITMAP colour = MakeTopDownDib(size, size, 32, &memory);
     if (!colour)
         return nullptr;
     const int maskStride = ((size + 15) / 16) * 2;
