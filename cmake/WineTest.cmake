@@ -12,6 +12,8 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt AND NOT TARGET gtest)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PUBLIC
+    "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_SOURCE_DIR}/tests/support/GtestNotification.h>")
 endif()
 
 add_executable(wine_keepalive WIN32 ${CMAKE_SOURCE_DIR}/cmake/wine_keepalive.c)

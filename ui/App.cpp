@@ -90,9 +90,14 @@ int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT s
 void InitCommonControls() {
   static bool done = false;
   if (done) return;
+  // InitCommonControlsEx came with version 4.70 of the common controls; Windows 95 and NT 4.0
+  // as shipped have 4.00, where the old call registers every class.
+  using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  auto initEx = reinterpret_cast<InitProc>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx")));
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                    ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&classes);
+  if (!initEx || !initEx(&classes)) ::InitCommonControls();
   done = true;
 }
 

@@ -40,7 +40,12 @@ Container* Container::FromHwnd(HWND window) {
 }
 
 Form* Container::OwningForm(HWND window) {
-  return dynamic_cast<Form*>(FromHwnd(GetAncestor(window, GA_ROOT)));
+  return dynamic_cast<Form*>(FromHwnd(TopLevel(window)));
+}
+
+HWND Container::TopLevel(HWND window) {
+  while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+  return window;
 }
 
 LRESULT CALLBACK Container::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,6 +17,8 @@ class Container {
   static const char* WindowClass();
   static Container* FromHwnd(HWND window);
   static Form* OwningForm(HWND window);
+  // The top-level window that holds the window (itself when it is one).
+  static HWND TopLevel(HWND window);
 
  protected:
   virtual LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,6 @@
 #include "ui/Control.h"
 #include "ui/Container.h"
 #include "ui/Twips.h"
-#include <commctrl.h>
 #include <windowsx.h>
 
 namespace ui {
@@ -18,17 +17,28 @@ HFONT MakeFont(int weight) {
                      DEFAULT_PITCH | FF_SWISS, "MS Shell Dlg");
 }
 
-// Every control window is subclassed so that its mouse moves reach the control's event.
-LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR, DWORD_PTR) {
+const char kOriginalProcProp[] = "ui.proc";
+
+// Every control window is subclassed so that its mouse moves reach the control's event. The
+// window procedure is swapped with SetWindowLongA: the subclass calls of the common controls
+// exist only in their version 6.
+LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProcProp));
   if (message == WM_MOUSEMOVE) {
     if (Control* control = Control::FromHwnd(window))
       control->OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, ControlSubclass, 0);
+    RemovePropA(window, kOriginalProcProp);
     RemovePropA(window, kControlProp);
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+void Subclass(HWND window) {
+  if (GetPropA(window, kOriginalProcProp)) return;
+  LONG original = GetWindowLongA(window, GWL_WNDPROC);
+  SetPropA(window, kOriginalProcProp, reinterpret_cast<HANDLE>(original));
+  SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(ControlSubclass));
 }
 
 }  // namespace
@@ -86,7 +96,7 @@ void Control::Attach(HWND window, const CreateArgs& args) {
   customCursor_ = nullptr;
   if (!hwnd_) return;
   SetPropA(hwnd_, kControlProp, this);
-  SetWindowSubclass(hwnd_, ControlSubclass, 0, 0);
+  Subclass(hwnd_);
   bold_ = false;
   SetBold((args.flags & Bold) != 0);
 }

@@ -164,7 +164,7 @@ void Form::SetMousePointer(Pointer pointer) {
   POINT cursor;
   GetCursorPos(&cursor);
   HWND under = WindowFromPoint(cursor);
-  if (under && GetAncestor(under, GA_ROOT) == window_)
+  if (under && TopLevel(under) == window_)
     SetCursor(LoadCursor(nullptr, pointer == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
 

@@ -6,6 +6,7 @@
 #include "backup/BackupStore.h"
 #include "settings/Settings.h"
 #include "tuner/Optimize.h"
+#include "tests/support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +148,39 @@ TEST_F(BackupRegistry, NTBackupOverA95FileKeepsTheRecordsItDoesNotWrite) {
     EXPECT_EQ(RecordAt(after, 1), RecordAt(before, 1));
     for (int n = 11; n <= 143; ++n) EXPECT_EQ(RecordAt(after, n), RecordAt(before, n)) << n;
     EXPECT_EQ(Head(after, 3, 6), (Bytes{0x03, 0, 64, 0, 0, 0}));
+}
+
+// Windows 95, 98 and Me export MoveFileExA only as a stub that fails with
+// ERROR_CALL_NOT_IMPLEMENTED; saving over a backup there deletes the old file and renames the new
+// one. Any other failure of the move refuses the save and leaves the folder as it was.
+DWORD moveFileError = 0;
+BOOL WINAPI FailingMoveFileEx(LPCSTR, LPCSTR, DWORD) {
+    SetLastError(moveFileError);
+    return FALSE;
+}
+
+TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
+    const Bytes old(SavedFile("fresh").size(), 0xEE);
+    WriteFileBytes(BackupPath(folder, "expected"), old);
+    const Bytes expected = SavedFile("expected");
+    ASSERT_NE(expected, old);
+    const std::pair<DWORD, bool> cases[] = {{ERROR_CALL_NOT_IMPLEMENTED, true},
+                                            {ERROR_ACCESS_DENIED, false}};
+    for (const auto& [error, replaced] : cases) {
+        SCOPED_TRACE(error);
+        WriteFileBytes(BackupPath(folder, "over"), old);
+        auto files = FolderState(folder);
+        moveFileError = error;
+        void* real = ReplaceImport("kernel32.dll", "MoveFileExA",
+                                   reinterpret_cast<void*>(FailingMoveFileEx));
+        ASSERT_NE(real, nullptr);
+        Outcome outcome = SaveBackup(folder, "over", system);
+        ReplaceImport("kernel32.dll", "MoveFileExA", real);
+
+        EXPECT_EQ(outcome.done, replaced) << outcome.message;
+        if (replaced) files["over.dat"] = expected;
+        EXPECT_EQ(FolderState(folder), files);
+    }
 }
 
 TEST_F(BackupRegistry, MeKeepsNumbersOfItsOptimizationAsText) {

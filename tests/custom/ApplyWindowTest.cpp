@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/custom/Expected.h"
-#include "tests/custom/ImportHook.h"
+#include "tests/support/ImportHook.h"
 #include "tuner/frmMain.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "tuner/Launcher.h"
 #include "tuner/frmAbout.h"
 #include "tuner/frmMain.h"
+#include "tests/support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,38 @@ TEST_F(LaunchTest, RestartRebootsAtOnceWithoutAQuestion) {
   EXPECT_EQ(exits, (std::vector<std::pair<UINT, DWORD>>{{EWX_REBOOT, 0xFFFFFFFFu}}));
   EXPECT_TRUE(messages.empty());
   EXPECT_TRUE(starts.empty());
+}
+
+// Windows 95, 98 and Me export the token calls only as stubs that fail; the restart goes on
+// without the privilege, which those versions do not ask for.
+int stubCalls = 0;
+BOOL NotImplemented() {
+  ++stubCalls;
+  SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+  return FALSE;
+}
+BOOL WINAPI OpenProcessTokenStub(HANDLE, DWORD, HANDLE*) { return NotImplemented(); }
+BOOL WINAPI LookupPrivilegeValueStub(LPCSTR, LPCSTR, LUID*) { return NotImplemented(); }
+BOOL WINAPI AdjustTokenPrivilegesStub(HANDLE, BOOL, TOKEN_PRIVILEGES*, DWORD, TOKEN_PRIVILEGES*,
+                                      DWORD*) {
+  return NotImplemented();
+}
+
+TEST_F(LaunchTest, RestartRebootsWhereTheTokenCallsAreStubs) {
+  const std::pair<const char*, void*> stubs[] = {
+      {"OpenProcessToken", reinterpret_cast<void*>(OpenProcessTokenStub)},
+      {"LookupPrivilegeValueA", reinterpret_cast<void*>(LookupPrivilegeValueStub)},
+      {"AdjustTokenPrivileges", reinterpret_cast<void*>(AdjustTokenPrivilegesStub)}};
+  std::vector<void*> real;
+  for (const auto& [call, stub] : stubs) real.push_back(ReplaceImport("advapi32.dll", call, stub));
+  stubCalls = 0;
+  Click(form.Command13.hwnd());
+  for (size_t i = 0; i < real.size(); ++i) ReplaceImport("advapi32.dll", stubs[i].first, real[i]);
+
+  for (void* call : real) EXPECT_NE(call, nullptr);
+  EXPECT_GE(stubCalls, 1);
+  EXPECT_EQ(exits, (std::vector<std::pair<UINT, DWORD>>{{EWX_REBOOT, 0xFFFFFFFFu}}));
+  EXPECT_TRUE(messages.empty());
 }
 
 // The restart's privilege step works on the process's real token.

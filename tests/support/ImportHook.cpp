@@ -1,4 +1,4 @@
-#include "tests/custom/ImportHook.h"
+#include "tests/support/ImportHook.h"
 
 #include <cstring>
 
