@@ -1,9 +1,9 @@
 // The compiler's runtime (its thread support, exception frames and parts of the C library) calls
-// a few wide-character functions of kernel32 that Windows 95, 98 and Me do not carry, and
-// IsDBCSLeadByteEx. Defining their import slots here keeps them out of the import table: the
-// linker takes these instead of the import library's, and each forwards to a call that every
-// Windows from 95 and NT 4.0 on exports. Linked into each program; the runtime only ever passes
-// plain names (DLL names, no semaphore name) through them.
+// wide-character functions of kernel32 that Windows 95, 98 and Me do not carry as working calls,
+// and IsDBCSLeadByteEx, whose presence there no documentation of the time settles. Defining their
+// import slots here keeps them out of the import table: the linker takes these instead of the
+// import library's, and each forwards to a call that every Windows from 95 and NT 4.0 on exports.
+// The runtime passes plain names only (DLL names, no semaphore name).
 #include <windows.h>
 #include <string>
 
