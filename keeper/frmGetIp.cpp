@@ -122,7 +122,9 @@ void frmGetIp::InitMain()
     if (loaded == "Yes") {
         const int left = GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", Left());
         const int top = GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", Top());
-        Move(left, top);
+        // A place that would show nothing of the window keeps the centred one.
+        if (ShowsInWorkArea(left, top))
+            Move(left, top);
         if (winStart == "1")
             Check2.SetValue(1);
         if (minimized == "1") {
@@ -148,8 +150,8 @@ void frmGetIp::Form_Unload(int& cancel)
 {
     (void)cancel;
     SetSetting("Loaded", "Yes");
-    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", Left());
-    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", Top());
+    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", RestoredLeft());
+    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", RestoredTop());
     SetSetting("WinStart", std::to_string(Check2.Value()));
     SetSetting("Minimized", std::to_string(Check3.Value()));
     if (Check2.Value() == 1)

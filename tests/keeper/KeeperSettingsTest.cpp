@@ -106,6 +106,53 @@ TEST_F(KeeperStart, AnEdgeStoredAsTextKeepsTheCentredEdge)
     EXPECT_EQ(600, form.Top());
 }
 
+TEST_F(KeeperStart, MinimisedSavesTheNormalPlaceAndAPlaceOffTheScreenKeepsTheCentredOne)
+{
+    Start();
+    const int width = form.Width(), height = form.Height();
+    form.Move(2400, 1200);
+    SendMessageA(form.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_FALSE(IsWindowVisible(form.hwnd()));
+    menu.mnuOpts_Click(7);
+    ASSERT_FALSE(form.Loaded());
+    EXPECT_EQ(2400, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", -1));
+    EXPECT_EQ(1200, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", -1));
+
+    const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+    RECT area;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    const int left = area.left * tx, top = area.top * ty;
+    const int right = area.right * tx, bottom = area.bottom * ty;
+    struct Case {
+        const char* where;
+        int left, top;
+        bool used;
+    } cases[] = {
+        {"where a minimised window stands", -32000 * tx, -32000 * ty, false},
+        {"beyond the right edge", right, 1200, false},
+        {"below the bottom edge", 2400, bottom, false},
+        {"against the left edge", left - width, 1200, false},
+        {"against the top edge", 2400, top - height, false},
+        {"one pixel in at the bottom", 2400, bottom - ty, true},
+        {"one pixel in on the left", left - width + tx, 1200, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        Store("Loaded", "Yes");
+        StoreNumber("Left", c.left);
+        StoreNumber("Top", c.top);
+        Start();
+        if (c.used) {
+            EXPECT_EQ(c.left, form.Left());
+            EXPECT_EQ(c.top, form.Top());
+        } else {
+            ExpectCentred();
+        }
+        form.Unload();
+        menu.Unload();
+    }
+}
+
 TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
 {
     const std::string autostart = ui::ProgramFolder() + "\\olandri.exe";
