@@ -33,6 +33,14 @@ void SetSetting(const char* name, const std::string& text)
 {
     SetRegString(HKEY_LOCAL_MACHINE, KeeperSettingsKey, name, text);
 }
+
+// Windows runs the autostart entry as a command line: unquoted, a path with a blank such as
+// "C:\Program Files\..." would first start "C:\Program.exe".
+std::string AutostartCommand()
+{
+    const std::string path = ui::ProgramFolder() + "\\olandri.exe";
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
 }
 
 frmGetIp::frmGetIp() : ui::Form(WindowArgs()) {}
@@ -155,8 +163,7 @@ void frmGetIp::Form_Unload(int& cancel)
     SetSetting("WinStart", std::to_string(Check2.Value()));
     SetSetting("Minimized", std::to_string(Check3.Value()));
     if (Check2.Value() == 1)
-        SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue,
-                     ui::ProgramFolder() + "\\olandri.exe");
+        SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue, AutostartCommand());
     else
         DeleteRegValue(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue);
     MenuForm().Unload();
