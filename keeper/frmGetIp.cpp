@@ -33,6 +33,14 @@ void SetSetting(const char* name, const std::string& text)
 {
     SetRegString(HKEY_LOCAL_MACHINE, KeeperSettingsKey, name, text);
 }
+
+// Windows runs the autostart entry as a command line: unquoted, a path with a blank such as
+// "C:\Program Files\..." would first start "C:\Program.exe".
+std::string AutostartCommand()
+{
+    const std::string path = ui::ProgramFolder() + "\\olandri.exe";
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
 }
 
 frmGetIp::frmGetIp() : ui::Form(WindowArgs()) {}
@@ -122,7 +130,9 @@ void frmGetIp::InitMain()
     if (loaded == "Yes") {
         const int left = GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", Left());
         const int top = GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", Top());
-        Move(left, top);
+        // A place that would show nothing of the window keeps the centred one.
+        if (ShowsInWorkArea(left, top))
+            Move(left, top);
         if (winStart == "1")
             Check2.SetValue(1);
         if (minimized == "1") {
@@ -148,13 +158,12 @@ void frmGetIp::Form_Unload(int& cancel)
 {
     (void)cancel;
     SetSetting("Loaded", "Yes");
-    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", Left());
-    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", Top());
+    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", RestoredLeft());
+    SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", RestoredTop());
     SetSetting("WinStart", std::to_string(Check2.Value()));
     SetSetting("Minimized", std::to_string(Check3.Value()));
     if (Check2.Value() == 1)
-        SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue,
-                     ui::ProgramFolder() + "\\olandri.exe");
+        SetRegString(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue, AutostartCommand());
     else
         DeleteRegValue(HKEY_LOCAL_MACHINE, AutostartKey, AutostartValue);
     MenuForm().Unload();

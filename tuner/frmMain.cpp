@@ -47,13 +47,10 @@ void frmMain::Form_Load() {
   if (SysInfo.IsWin9x())
     for (const std::string& description : AdapterDescriptions) cmbAdapter.AddItem(description);
 
-  if (loaded != "Yes") {
+  if (!MoveToSavedPlace(loaded)) {
     float top = float(ui::ScreenHeight()) / 2 - float(Height()) / 2;
     float left = float(ui::ScreenWidth()) / 2 - float(Width()) / 2;
     Move(int(left + (left < 0 ? -0.5f : 0.5f)), int(top + (top < 0 ? -0.5f : 0.5f)));
-  } else {
-    Move(GetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "LeftMain", 0),
-         GetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "TopMain", 0));
   }
 
   if (SysInfo.IsWin9x()) {
@@ -79,9 +76,20 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload(int&) {
   SetRegString(HKEY_LOCAL_MACHINE, kSettingsKey, "LoadedMain", "Yes");
-  SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "LeftMain", Left());
-  SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "TopMain", Top());
+  SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "LeftMain", RestoredLeft());
+  SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "TopMain", RestoredTop());
   ShowStatusProgress(false);
+}
+
+// A saved place that would show nothing of the window, as one saved on a larger screen, is not
+// used: the window is centred instead.
+bool frmMain::MoveToSavedPlace(const std::string& loaded) {
+  if (loaded != "Yes") return false;
+  int left = GetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "LeftMain", 0);
+  int top = GetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "TopMain", 0);
+  if (!ShowsInWorkArea(left, top)) return false;
+  Move(left, top);
+  return true;
 }
 
 void frmMain::Form_MouseMove(int, int, int, int) { StatusBar1.SetPanelText(1, ""); }

@@ -143,6 +143,7 @@ class frmMain : public ui::Form {
   void CreatePages();    // frmMainPages.cpp
   void CreateMenus();    // Menus.cpp
   void CreateToolbar();  // Toolbar.cpp
+  bool MoveToSavedPlace(const std::string& loaded);  // false when the window is to be centred
   void SetMenuStates(bool optimize, bool optimizeEnabled, bool apply, bool launch);
   void ShowRefusedMessage();
   void ShowTopic(const char* topic);

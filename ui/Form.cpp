@@ -29,6 +29,32 @@ RECT OuterRect(const Form& form) {
   return rect;
 }
 
+// The screen less the taskbar and the desktop's tool bars, in pixels.
+RECT WorkArea() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT asked;
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &asked, 0)) area = asked;
+  return area;
+}
+
+// A minimised window stands far off the screen and a maximised one covers it; either keeps its
+// normal place in its placement, in workspace coordinates, which for a window that is no tool
+// window start at the work area's corner instead of the screen's.
+RECT RestoredRect(const Form& form) {
+  HWND window = form.hwnd();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!window || !(IsIconic(window) || IsZoomed(window)) ||
+      !GetWindowPlacement(window, &placement))
+    return OuterRect(form);
+  RECT rect = placement.rcNormalPosition;
+  if (!(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    RECT area = WorkArea();
+    OffsetRect(&rect, area.left, area.top);
+  }
+  return rect;
+}
+
 }  // namespace
 
 Form::Form(FormArgs args) : args_(std::move(args)) {}
@@ -135,6 +161,18 @@ void Form::SetCaption(const std::string& caption) {
 
 int Form::Left() const { return ToTwipsX(OuterRect(*this).left); }
 int Form::Top() const { return ToTwipsY(OuterRect(*this).top); }
+int Form::RestoredLeft() const { return ToTwipsX(RestoredRect(*this).left); }
+int Form::RestoredTop() const { return ToTwipsY(RestoredRect(*this).top); }
+
+bool Form::ShowsInWorkArea(int left, int top) const {
+  RECT outer = OuterRect(*this);
+  RECT moved{ToPixelsX(left), ToPixelsY(top), 0, 0};
+  moved.right = moved.left + (outer.right - outer.left);
+  moved.bottom = moved.top + (outer.bottom - outer.top);
+  RECT area = WorkArea(), shown;
+  return IntersectRect(&shown, &moved, &area) != FALSE;
+}
+
 int Form::Width() const {
   RECT rect = OuterRect(*this);
   return ToTwipsX(rect.right - rect.left);

@@ -56,6 +56,13 @@ class Form : public Container {
   void SetCaption(const std::string& caption);
   int Left() const;  // twips, the outer window on the screen
   int Top() const;
+  // Left and Top of the place a minimised or maximised window comes back to; of a normal window,
+  // Left and Top.
+  int RestoredLeft() const;
+  int RestoredTop() const;
+  // Whether the window, moved to left, top (twips), would show a part of itself in the screen's
+  // work area.
+  bool ShowsInWorkArea(int left, int top) const;
   int Width() const;
   int Height() const;
   void Move(int left, int top);

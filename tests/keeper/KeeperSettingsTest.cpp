@@ -16,6 +16,66 @@ void StoreNumber(const char* name, int32_t value)
     SetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, name, value);
 }
 
+// The program as built, <build>\bin\olandri.exe, seen from the tests' folder <build>\tests-bin.
+std::string BuiltKeeper()
+{
+    const std::string tests = ui::ProgramFolder();
+    return tests.substr(0, tests.find_last_of('\\')) + "\\bin\\olandri.exe";
+}
+
+struct KeeperOf {
+    DWORD process;
+    HWND window;
+};
+
+BOOL CALLBACK FindKeeperWindow(HWND window, LPARAM search)
+{
+    KeeperOf& keeper = *reinterpret_cast<KeeperOf*>(search);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char caption[32] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (process != keeper.process || std::string(caption) != "Olandri")
+        return TRUE;
+    keeper.window = window;
+    return FALSE;
+}
+
+// Runs a copy of the program from folder and closes its window as a user does; false when the
+// copy did not start or did not end.
+bool RunCopyUntilClosed(const std::string& folder)
+{
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string program = folder + "\\olandri.exe";
+    if (!CopyFileA(BuiltKeeper().c_str(), program.c_str(), FALSE))
+        return false;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    std::string line = "\"" + program + "\"";
+    if (!CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &child))
+        return false;
+    KeeperOf keeper{child.dwProcessId, nullptr};
+    for (int tries = 0; !keeper.window && tries < 600; ++tries) {
+        EnumWindows(FindKeeperWindow, reinterpret_cast<LPARAM>(&keeper));
+        if (!keeper.window)
+            Sleep(100);
+    }
+    if (keeper.window)
+        PostMessageA(keeper.window, WM_CLOSE, 0, 0);
+    const bool ended =
+        keeper.window && WaitForSingleObject(child.hProcess, 60000) == WAIT_OBJECT_0;
+    if (!ended)
+        TerminateProcess(child.hProcess, 1);
+    WaitForSingleObject(child.hProcess, 10000);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    DeleteFileA(program.c_str());
+    RemoveDirectoryA(folder.c_str());
+    return ended;
+}
+
 class KeeperStart : public KeeperWindow {
 protected:
     // Where a window without a stored place opens: centred on the screen.
@@ -106,6 +166,53 @@ TEST_F(KeeperStart, AnEdgeStoredAsTextKeepsTheCentredEdge)
     EXPECT_EQ(600, form.Top());
 }
 
+TEST_F(KeeperStart, MinimisedSavesTheNormalPlaceAndAPlaceOffTheScreenKeepsTheCentredOne)
+{
+    Start();
+    const int width = form.Width(), height = form.Height();
+    form.Move(2400, 1200);
+    SendMessageA(form.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_FALSE(IsWindowVisible(form.hwnd()));
+    menu.mnuOpts_Click(7);
+    ASSERT_FALSE(form.Loaded());
+    EXPECT_EQ(2400, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", -1));
+    EXPECT_EQ(1200, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", -1));
+
+    const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+    RECT area;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    const int left = area.left * tx, top = area.top * ty;
+    const int right = area.right * tx, bottom = area.bottom * ty;
+    struct Case {
+        const char* where;
+        int left, top;
+        bool used;
+    } cases[] = {
+        {"where a minimised window stands", -32000 * tx, -32000 * ty, false},
+        {"beyond the right edge", right, 1200, false},
+        {"below the bottom edge", 2400, bottom, false},
+        {"against the left edge", left - width, 1200, false},
+        {"against the top edge", 2400, top - height, false},
+        {"one pixel in at the bottom", 2400, bottom - ty, true},
+        {"one pixel in on the left", left - width + tx, 1200, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        Store("Loaded", "Yes");
+        StoreNumber("Left", c.left);
+        StoreNumber("Top", c.top);
+        Start();
+        if (c.used) {
+            EXPECT_EQ(c.left, form.Left());
+            EXPECT_EQ(c.top, form.Top());
+        } else {
+            ExpectCentred();
+        }
+        form.Unload();
+        menu.Unload();
+    }
+}
+
 TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
 {
     const std::string autostart = ui::ProgramFolder() + "\\olandri.exe";
@@ -149,6 +256,29 @@ TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
         ASSERT_FALSE(TrayCalls().empty());
         EXPECT_EQ(static_cast<DWORD>(NIM_DELETE), TrayCalls().back().command);
         EXPECT_TRUE(Messages().empty());
+    }
+}
+
+TEST_F(KeeperStart, AutostartEntryIsQuotedWhenTheProgramsFolderHasABlank)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const std::string base = temp;
+    ASSERT_EQ(std::string::npos, base.find(' ')) << base;
+    const struct Case {
+        std::string folder, entry;
+    } cases[] = {
+        {base + "olandri-autostart", base + "olandri-autostart\\olandri.exe"},
+        {base + "olandri autostart", "\"" + base + "olandri autostart\\olandri.exe\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        ClearKeeperSettings();
+        Store("Loaded", "Yes");
+        Store("WinStart", "1");
+        Store("Minimized", "1");
+        ASSERT_TRUE(RunCopyUntilClosed(c.folder));
+        EXPECT_EQ(c.entry, AutostartData());
     }
 }
 

@@ -46,3 +46,52 @@ TEST_F(MainWindow, SavedPlaceIsRestoredOnlyAfterAnExactYes) {
     EXPECT_EQ(GetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain"), "Yes");
   }
 }
+
+TEST_F(MainWindow, MinimisedOrMaximisedSavesTheNormalPlaceAndAPlaceOffTheScreenCentres) {
+  for (int state : {SW_MINIMIZE, SW_MAXIMIZE}) {
+    SCOPED_TRACE(state == SW_MINIMIZE ? "minimised" : "maximised");
+    Open();
+    form->Move(1500, 900);
+    ShowWindow(form->hwnd(), state);
+    ASSERT_TRUE(state == SW_MINIMIZE ? IsIconic(form->hwnd()) : IsZoomed(form->hwnd()));
+    SendMessageA(form->hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_FALSE(form->Loaded());
+    EXPECT_EQ(Saved("LeftMain"), 1500);
+    EXPECT_EQ(Saved("TopMain"), 900);
+  }
+
+  Open();
+  const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+  const int width = form->Width(), height = form->Height();
+  form->Unload();
+  RECT area;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+  const int left = area.left * tx, top = area.top * ty;
+  const int right = area.right * tx, bottom = area.bottom * ty;
+  struct Row {
+    const char* where;
+    int left, top;
+    bool used;
+  };
+  for (const Row& row : {Row{"where a minimised window stands", -32000 * tx, -32000 * ty, false},
+                         Row{"beyond the right edge", right, 900, false},
+                         Row{"below the bottom edge", 1500, bottom, false},
+                         Row{"against the left edge", left - width, 900, false},
+                         Row{"against the top edge", 1500, top - height, false},
+                         Row{"one pixel in on the right", right - tx, 900, true},
+                         Row{"one pixel in at the top", 1500, top - height + ty, true}}) {
+    SCOPED_TRACE(row.where);
+    SetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain", "Yes");
+    SetRegDword(HKEY_LOCAL_MACHINE, kKey, "LeftMain", row.left);
+    SetRegDword(HKEY_LOCAL_MACHINE, kKey, "TopMain", row.top);
+    Open();
+    if (row.used) {
+      EXPECT_EQ(form->Left(), row.left);
+      EXPECT_EQ(form->Top(), row.top);
+    } else {
+      EXPECT_NEAR(form->Left(), (ui::ScreenWidth() - width) / 2, tx);
+      EXPECT_NEAR(form->Top(), (ui::ScreenHeight() - height) / 2, ty);
+    }
+    form->Unload();
+  }
+}
