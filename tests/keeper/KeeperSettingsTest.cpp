@@ -4,6 +4,7 @@
 #include "settings/RegFunctions.h"
 #include "ui/App.h"
 #include "ui/Twips.h"
+#include "tests/support/WorkAreaPlaces.h"
 
 namespace {
 void Store(const char* name, const std::string& text)
@@ -178,25 +179,7 @@ TEST_F(KeeperStart, MinimisedSavesTheNormalPlaceAndAPlaceOffTheScreenKeepsTheCen
     EXPECT_EQ(2400, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", -1));
     EXPECT_EQ(1200, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", -1));
 
-    const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
-    RECT area;
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
-    const int left = area.left * tx, top = area.top * ty;
-    const int right = area.right * tx, bottom = area.bottom * ty;
-    struct Case {
-        const char* where;
-        int left, top;
-        bool used;
-    } cases[] = {
-        {"where a minimised window stands", -32000 * tx, -32000 * ty, false},
-        {"beyond the right edge", right, 1200, false},
-        {"below the bottom edge", 2400, bottom, false},
-        {"against the left edge", left - width, 1200, false},
-        {"against the top edge", 2400, top - height, false},
-        {"one pixel in at the bottom", 2400, bottom - ty, true},
-        {"one pixel in on the left", left - width + tx, 1200, true},
-    };
-    for (const Case& c : cases) {
+    for (const SavedPlace& c : PlacesAroundWorkArea(width, height, 2400, 1200)) {
         SCOPED_TRACE(c.where);
         Store("Loaded", "Yes");
         StoreNumber("Left", c.left);

@@ -1,6 +1,7 @@
 // The window's place, saved in twips at unload and restored at the next start.
 #include "tests/mainwindow/MainWindowFixture.h"
 #include "settings/RegFunctions.h"
+#include "tests/support/WorkAreaPlaces.h"
 
 namespace {
 
@@ -64,22 +65,7 @@ TEST_F(MainWindow, MinimisedOrMaximisedSavesTheNormalPlaceAndAPlaceOffTheScreenC
   const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
   const int width = form->Width(), height = form->Height();
   form->Unload();
-  RECT area;
-  ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
-  const int left = area.left * tx, top = area.top * ty;
-  const int right = area.right * tx, bottom = area.bottom * ty;
-  struct Row {
-    const char* where;
-    int left, top;
-    bool used;
-  };
-  for (const Row& row : {Row{"where a minimised window stands", -32000 * tx, -32000 * ty, false},
-                         Row{"beyond the right edge", right, 900, false},
-                         Row{"below the bottom edge", 1500, bottom, false},
-                         Row{"against the left edge", left - width, 900, false},
-                         Row{"against the top edge", 1500, top - height, false},
-                         Row{"one pixel in on the right", right - tx, 900, true},
-                         Row{"one pixel in at the top", 1500, top - height + ty, true}}) {
+  for (const SavedPlace& row : PlacesAroundWorkArea(width, height, 1500, 900)) {
     SCOPED_TRACE(row.where);
     SetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain", "Yes");
     SetRegDword(HKEY_LOCAL_MACHINE, kKey, "LeftMain", row.left);

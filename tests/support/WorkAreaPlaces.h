@@ -1,0 +1,32 @@
+// Saved places of a window around the edges of the screen's work area: those that would show
+// nothing of the window, and those that show one pixel of it.
+#pragma once
+#include <windows.h>
+
+#include "ui/Twips.h"
+
+#include <vector>
+
+struct SavedPlace {
+  const char* where;
+  int left, top;  // twips
+  bool used;      // whether a start puts the window there
+};
+
+// width, height: the window's size; left, top: a place well inside the work area (twips).
+inline std::vector<SavedPlace> PlacesAroundWorkArea(int width, int height, int left, int top) {
+  const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  const int areaLeft = area.left * tx, areaTop = area.top * ty;
+  const int areaRight = area.right * tx, areaBottom = area.bottom * ty;
+  return {{"where a minimised window stands", -32000 * tx, -32000 * ty, false},
+          {"beyond the right edge", areaRight, top, false},
+          {"below the bottom edge", left, areaBottom, false},
+          {"against the left edge", areaLeft - width, top, false},
+          {"against the top edge", left, areaTop - height, false},
+          {"one pixel in on the right", areaRight - tx, top, true},
+          {"one pixel in at the bottom", left, areaBottom - ty, true},
+          {"one pixel in on the left", areaLeft - width + tx, top, true},
+          {"one pixel in at the top", left, areaTop - height + ty, true}};
+}
