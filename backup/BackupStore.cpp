@@ -160,13 +160,23 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
     return {true, ""};
 }
 
+// A refused name keeps only its own file: the others are deleted all the same.
 Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>& names) {
+    std::string refusals;
+    size_t deleted = 0;
     for (const std::string& name : names) {
         std::string problem = NameProblem(name, folder.size());
-        if (!problem.empty()) return {false, Refusal(name, problem, "Nothing was deleted.")};
+        if (!problem.empty()) {
+            refusals += Refusal(name, problem, "It was not deleted.") + "\n";
+            continue;
+        }
+        DeleteFileA(BackupPath(folder, name).c_str());
+        ++deleted;
     }
-    for (const std::string& name : names) DeleteFileA(BackupPath(folder, name).c_str());
-    return {true, ""};
+    if (refusals.empty()) return {true, ""};
+    if (deleted > 0) refusals += "The other chosen backups were deleted.\n";
+    refusals.pop_back();
+    return {deleted > 0, refusals};
 }
 
 }  // namespace backup
