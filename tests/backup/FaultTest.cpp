@@ -173,6 +173,19 @@ TEST_F(BackupFaults, AFailedWriteLeavesTheOldBackup) {
     ExpectNothingChanged(outcome, "could not write the backup");
 }
 
+// Windows refuses the writes into the read-only copy and Wine replaces the backup all the same;
+// both must say that the backup is read-only and leave no copy in the folder.
+TEST_F(BackupFaults, AReadOnlyBackupIsRefusedForWhatItIs) {
+    const std::string path = BackupPath(folder, "keep");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    Remember();
+    Outcome outcome = SaveBackup(folder, "keep", system);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectNothingChanged(outcome, "The backup \"keep\" is read-only");
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 TEST_F(BackupFaults, BackupCreatesTheFolderAndOverwritesInPlace) {
     std::string fresh = folder + "\\inner";
     ASSERT_TRUE(SaveBackup(fresh, "first", system).done);
