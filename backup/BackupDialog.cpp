@@ -59,7 +59,14 @@ void BackupDialog::StartAnimation() {
     Timer1.SetEnabled(true);
 }
 
-void BackupDialog::Form_Unload(int&) { ShowProgressInStatus(false); }
+// "&Cancel" or closing the dialog during the animation must not lose what the work left to tell.
+void BackupDialog::Form_Unload(int&) {
+    Timer1.SetEnabled(false);  // no tick may unload the dialog while the message is shown
+    ShowProgressInStatus(false);
+    std::string message;
+    message.swap(tellAtUnload_);
+    if (!message.empty()) Tell(message);
+}
 
 void BackupDialog::Command2_Click() { Unload(); }
 
@@ -92,8 +99,6 @@ void BackupDialog::Timer1_Timer() {
     SetMousePointer(ui::Pointer::Default);
     Command1.SetEnabled(true);
     ShowProgressInStatus(false);
-    if (!afterAnimation_.empty()) Tell(afterAnimation_);
-    afterAnimation_.clear();
     Unload();
 }
 

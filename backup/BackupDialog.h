@@ -45,8 +45,8 @@ protected:
     void Tell(const std::string& message);
     // Steps after the registry or file work: the animation starts and "&OK" waits for its end.
     void StartAnimation();
-    // Something to tell once the animation ended, before the dialog unloads.
-    std::string afterAnimation_;
+    // Something to tell when the dialog unloads, whether the animation ended or not.
+    std::string tellAtUnload_;
 
     COpSysInfo system_;
 

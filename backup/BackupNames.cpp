@@ -25,17 +25,18 @@ bool IsReservedDevice(const std::string& name) {
 
 }  // namespace
 
+// A file name that ends in a dot or a blank is refused too, which ".dat" rules out.
 std::string NameProblem(const std::string& name, size_t folderLength) {
     if (name.empty()) return "it is empty";
-    for (unsigned char c : name) {
+    const std::string file = name + ".dat";
+    for (unsigned char c : file) {
         if (c < 32) return "it contains a control character";
         if (std::string("\\/:*?\"<>|").find(char(c)) != std::string::npos)
             return std::string("it contains the character ") + char(c) +
                    ", which Windows does not allow in file names";
     }
-    if (name.back() == '.' || name.back() == ' ') return "it ends with a dot or a blank";
-    if (IsReservedDevice(name)) return "Windows reserves that name for a device";
-    if (folderLength + 1 + name.size() + 4 > MaxPath)
+    if (IsReservedDevice(file)) return "Windows reserves that name for a device";
+    if (folderLength + 1 + file.size() > MaxPath)
         return "the full path of its file would be too long";
     return "";
 }

@@ -8,7 +8,8 @@
 namespace backup {
 
 // Why a backup name cannot become the file <folder>\<name>.dat, in words for the user; empty
-// text when it can. folderLength is the length of the backup folder's path.
+// text when it can. Windows judges the whole file name, so "x." is a name: its file is "x..dat".
+// folderLength is the length of the backup folder's path.
 std::string NameProblem(const std::string& name, size_t folderLength);
 
 // A file of the backup folder is listed when its name ends in "dat" (in that case) and leaves a

@@ -23,6 +23,11 @@ bool IsFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsReadOnly(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool EnsureFolder(const std::string& folder) {
     DWORD attributes = GetFileAttributesA(folder.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) return attributes & FILE_ATTRIBUTE_DIRECTORY;
@@ -127,6 +132,11 @@ Outcome SaveBackup(const std::string& folder, const std::string& name, const COp
                            "The backup " + Quoted(name) + " was not written."};
     if (!EnsureFolder(folder))
         return {false, "Brenvik could not create the backup folder " + Quoted(folder) + "."};
+    // Asked before any copy is made: the copy would be read-only too, so the writes into it would
+    // fail and it could not be deleted, and some systems replace a read-only file regardless.
+    if (IsReadOnly(BackupPath(folder, name)))
+        return {false, "The backup " + Quoted(name) + " is read-only, so Brenvik cannot save over "
+                       "it. The backup is unchanged."};
     if (!WriteBackupFile(folder, BackupPath(folder, name), encoded.records))
         return {false, "Brenvik could not write the backup " + Quoted(name) +
                            ". Any earlier backup of that name is unchanged."};
@@ -160,13 +170,23 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
     return {true, ""};
 }
 
+// A refused name keeps only its own file: the others are deleted all the same.
 Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>& names) {
+    std::string refusals;
+    size_t deleted = 0;
     for (const std::string& name : names) {
         std::string problem = NameProblem(name, folder.size());
-        if (!problem.empty()) return {false, Refusal(name, problem, "Nothing was deleted.")};
+        if (!problem.empty()) {
+            refusals += Refusal(name, problem, "It was not deleted.") + "\n";
+            continue;
+        }
+        DeleteFileA(BackupPath(folder, name).c_str());
+        ++deleted;
     }
-    for (const std::string& name : names) DeleteFileA(BackupPath(folder, name).c_str());
-    return {true, ""};
+    if (refusals.empty()) return {true, ""};
+    if (deleted > 0) refusals += "The other chosen backups were deleted.\n";
+    refusals.pop_back();
+    return {deleted > 0, refusals};
 }
 
 }  // namespace backup

@@ -23,6 +23,6 @@ void Restore::Command1_Click() {
         Tell(outcome.message);
         return;
     }
-    afterAnimation_ = outcome.message;  // the registry refused part of the restore
+    tellAtUnload_ = outcome.message;  // the registry refused part of the restore
     StartAnimation();
 }

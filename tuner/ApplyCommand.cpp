@@ -24,7 +24,7 @@ void frmMain::Command4_Click() {
     case ApplyFamily::Win98: ApplyCustomSettings98(choices, slots); break;
     case ApplyFamily::None: break;
   }
-  if (RegFailureCount() != failuresBefore) ApplyRefused = true;
+  ApplyRefused = RegFailureCount() != failuresBefore;  // this run's alone
 
   StartProgress(Timer2);
 }

@@ -12,7 +12,8 @@ void frmMain::Command1_Click() {
                           SlotSubkeys, SlotDrivers);
   const int configuration =
       ConfigurationNumber(Option8.Value(), Option9.Value(), Option10.Value(), Option11.Value());
-  if (OptimizeRegistry(SysInfo, cmbConnection.ListIndex(), configuration, slots)) OptimizeRefused = true;
+  // This run alone decides what its animation's end tells, also after an earlier refusal.
+  OptimizeRefused = OptimizeRegistry(SysInfo, cmbConnection.ListIndex(), configuration, slots);
   StartProgress(Timer1);
 }
 

@@ -68,6 +68,8 @@ void frmMain::Timer2_Timer() {
   }
 }
 
+// The restart panel of an earlier run would say that all went well.
 void frmMain::ShowRefusedMessage() {
+  Frame3.SetVisible(false);
   ui::MsgBox(hwnd(), kRefusedMessage, kRefusedTitle, MB_OK | MB_ICONEXCLAMATION);
 }

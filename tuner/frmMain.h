@@ -27,8 +27,8 @@ class frmMain : public ui::Form {
   std::vector<std::string> SlotDrivers;          // "NetTrans\0000" to "NetTrans\0010"
   int32_t OptimizeProgress = 0;
   int32_t ApplyProgress = 0;
-  // Set by "&Optimize" and "&Apply" when the registry refused a write; the animation's end then
-  // tells the user and clears it.
+  // Set by each run of "&Optimize" and "&Apply": whether the registry refused one of its writes;
+  // the animation's end then tells the user and clears it.
   bool OptimizeRefused = false;
   bool ApplyRefused = false;
 

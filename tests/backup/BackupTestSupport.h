@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace backup_test {
 
@@ -39,5 +40,26 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes);
 void PutSz(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 void PutDword(HKEY root, const std::string& key, const std::string& name, uint32_t number);
 bool HasValue(HKEY root, const std::string& key, const std::string& name);
+
+// While it lives, the key above the first values a restore writes is an empty volatile key, below
+// which Windows refuses the lasting keys the writers create: Tcpip on the NT family, adapter 0000
+// on 95/98/Me. The values of its tree come back afterwards.
+class RefusedWrites {
+public:
+    RefusedWrites();
+    ~RefusedWrites();
+    RefusedWrites(const RefusedWrites&) = delete;
+    RefusedWrites& operator=(const RefusedWrites&) = delete;
+
+private:
+    void Save(const std::string& key);
+    struct Value {
+        std::string key, name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    std::string key_;
+    std::vector<Value> saved_;
+};
 
 }  // namespace backup_test

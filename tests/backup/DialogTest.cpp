@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace backup_test;
 
@@ -242,6 +243,38 @@ TEST_F(BackupDialogs, RestorePutsTheSavedValuesBackAndCloses) {
     EXPECT_EQ(Differences(before, RegistryState()), "");
     EXPECT_EQ(TicksUntilUnloaded(restore), 21);
     EXPECT_TRUE(messages.empty());
+}
+
+// A restore that the registry refused in part is told however the dialog ends: at the end of
+// the animation, by "&Cancel" or by closing it before then.
+TEST_F(BackupDialogs, ARestoreRefusedInPartIsToldHoweverTheDialogEnds) {
+    if (IsNTFamily())
+        SetDefaultTTLNT(64);
+    else
+        SetIPMTU98("0000", "NetTrans\\0000", "1500");
+    ASSERT_TRUE(backup::SaveBackup(folder, "saved", COpSysInfo()).done);
+    struct Case { const char* end; std::function<void(Restore&)> ending; };
+    const Case cases[] = {
+        {"animation", [](Restore& restore) { TicksUntilUnloaded(restore); }},
+        {"&Cancel", [](Restore& restore) { Click(restore.Command2); }},
+        {"closed", [](Restore& restore) { SendMessageA(restore.hwnd(), WM_CLOSE, 0, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end);
+        messages.clear();
+        Restore restore(folder);
+        restore.Load();
+        {
+            RefusedWrites refused;
+            Click(restore.Command1);
+        }
+        SendMessageA(restore.hwnd(), WM_TIMER, restore.Timer1.Id(), 0);
+        EXPECT_TRUE(messages.empty()) << "told before the dialog ends";
+        c.ending(restore);
+        EXPECT_FALSE(restore.Loaded());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find("could not restore some settings"), std::string::npos);
+    }
 }
 
 namespace {

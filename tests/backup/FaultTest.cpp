@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <shlwapi.h>
 
@@ -59,8 +60,8 @@ protected:
     std::map<std::string, Bytes> files;
 };
 
-const char* const BadNames[] = {"..\\..\\x", "..", "sub\\name", "a/b", "c:x", "what?", "CON",
-                                "lpt1", "aux.old", "dot.", "blank "};
+const char* const BadNames[] = {"..\\..\\x", "..\\", "sub\\name", "a/b", "c:x", "what?", "CON",
+                                "lpt1", "aux.old", "nul.", "com2 "};
 
 }  // namespace
 
@@ -70,10 +71,31 @@ TEST_F(BackupFaults, RefusedNamesWriteRestoreAndDeleteNothing) {
         SCOPED_TRACE(name);
         ExpectNothingChanged(SaveBackup(folder, name, system), "cannot be used for a backup");
         ExpectNothingChanged(RestoreBackup(folder, name, system), "cannot be used for a backup");
-        ExpectNothingChanged(DeleteBackups(folder, {"keep", name}), "cannot be used for a backup");
+        ExpectNothingChanged(DeleteBackups(folder, {name}), "cannot be used for a backup");
     }
     std::string tooLong(300 - folder.size(), 'n');
     ExpectNothingChanged(SaveBackup(folder, tooLong, system), "too long");
+}
+
+// Windows judges the whole file name: "dot." is the valid file "dot..dat", written here by hand.
+// A refused name in a deletion keeps only its own file, and the message names it.
+TEST_F(BackupFaults, NamesAreJudgedByTheirWholeFileName) {
+    WriteFileBytes(BackupPath(folder, "dot."), ReadFileBytes(BackupPath(folder, "keep")));
+    ASSERT_TRUE(SaveBackup(folder, "blank ", system).done);
+    std::vector<std::string> listed = ListBackups(folder);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"blank ", "dot.", "keep"}));
+    for (const char* name : {"dot.", "blank "}) {
+        Outcome restored = RestoreBackup(folder, name, system);
+        EXPECT_TRUE(restored.done) << name;
+        EXPECT_EQ(restored.message, "") << name;
+    }
+    Outcome deleted = DeleteBackups(folder, {"dot.", "CON", "blank ", "keep"});
+    EXPECT_TRUE(deleted.done);
+    EXPECT_EQ(deleted.message,
+              "The name \"CON\" cannot be used for a backup: Windows reserves that name for a "
+              "device. It was not deleted.\nThe other chosen backups were deleted.");
+    EXPECT_TRUE(FolderState(folder).empty());
 }
 
 TEST_F(BackupFaults, RestoringAMissingBackupCreatesAndDeletesNothing) {
@@ -149,6 +171,19 @@ TEST_F(BackupFaults, AFailedWriteLeavesTheOldBackup) {
     Outcome outcome = SaveBackup(folder, "keep", system);
     CloseHandle(locked);
     ExpectNothingChanged(outcome, "could not write the backup");
+}
+
+// Windows refuses the writes into the read-only copy and Wine replaces the backup all the same;
+// both must say that the backup is read-only and leave no copy in the folder.
+TEST_F(BackupFaults, AReadOnlyBackupIsRefusedForWhatItIs) {
+    const std::string path = BackupPath(folder, "keep");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    Remember();
+    Outcome outcome = SaveBackup(folder, "keep", system);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectNothingChanged(outcome, "The backup \"keep\" is read-only");
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 TEST_F(BackupFaults, BackupCreatesTheFolderAndOverwritesInPlace) {

@@ -201,15 +201,22 @@ TEST_F(ApplyWindow, TheHourglassShowsDuringTheWritesOf95AndMeOnly) {
 }
 
 // A non-volatile key cannot be created below a volatile one, so every write that needs such a
-// sub-key is refused.
+// sub-key is refused. The run that ends the animation decides whether a refusal is told.
 TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   const std::string parent = IsNT() ? "SYSTEM\\CurrentControlSet\\Services\\Tcpip" : kMstcp;
   const SavedTree saved = SaveTree(HKEY_LOCAL_MACHINE, parent);
-  DeleteTree(HKEY_LOCAL_MACHINE, parent);
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
-  RegCloseKey(key);
+  auto refuseWrites = [&] {
+    DeleteTree(HKEY_LOCAL_MACHINE, parent);
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegCloseKey(key);
+  };
+  auto allowWrites = [&] {
+    DeleteTree(HKEY_LOCAL_MACHINE, parent);
+    RestoreTree(HKEY_LOCAL_MACHINE, saved);
+  };
+  refuseWrites();
   Choose(2, 1);  // RcvWindow: MSTCP\Parameters on 95/98/Me, Tcpip\Parameters on NT
 
   SendMessageA(form->Command4.hwnd(), BM_CLICK, 0, 0);
@@ -217,8 +224,7 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   for (int tick = 0; tick < 20; ++tick) form->Timer2_Timer();
   EXPECT_TRUE(boxes.empty()) << "the message waits for the end of the animation";
   form->Timer2_Timer();
-  DeleteTree(HKEY_LOCAL_MACHINE, parent);
-  RestoreTree(HKEY_LOCAL_MACHINE, saved);
+  allowWrites();
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text,
@@ -227,6 +233,15 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   EXPECT_EQ(boxes[0].title, "Brenvik");
   EXPECT_EQ(boxes[0].style & (MB_ICONMASK | MB_TYPEMASK), UINT(MB_ICONEXCLAMATION | MB_OK));
   EXPECT_FALSE(form->ApplyRefused);
+
+  // A refused run, then from the menu during its animation one that writes everything.
+  refuseWrites();
+  SendMessageA(form->Command4.hwnd(), BM_CLICK, 0, 0);
+  allowWrites();
+  form->mnuApply_Click();
+  EXPECT_FALSE(form->ApplyRefused);
+  for (int tick = 0; tick < 21; ++tick) form->Timer2_Timer();
+  EXPECT_EQ(boxes.size(), 1u) << "a refusal told for a run that wrote everything";
 }
 
 }  // namespace

@@ -180,6 +180,41 @@ TEST_F(OptimizeWindow, NoFamilyWritesNothingButAnimatesAndOffersTheRestart) {
     EXPECT_TRUE(messages.empty());
 }
 
+// Each run decides the end of its animation: a refused run after one that showed the restart
+// panel hides it, and a run from the menu that writes everything, during the animation of a
+// refused one, ends with the restart panel and no message.
+TEST_F(OptimizeWindow, EachRunDecidesTheEndOfItsAnimation) {
+    OptimizeVersionCall = PlayWindows95;
+    const std::string adapter = std::string(kClassKey) + "\\Net\\0000";
+    auto refuseWrites = [&] {
+        DeleteTree(HKEY_LOCAL_MACHINE, adapter);
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapter.c_str(), 0, nullptr,
+                                                 REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+        RegCloseKey(key);
+    };
+    form.cmbAdapter.SetListIndex(DefaultAdapterEntry());
+    Choose(-1, 0, &form.Option8);
+
+    Click(form.Command1);
+    WaitForTheAnimation();
+    ASSERT_TRUE(form.Frame3.Visible());
+    refuseWrites();
+    form.mnuOptimize_Click();
+    WaitForTheAnimation();
+    EXPECT_FALSE(form.Frame3.Visible()) << "the restart panel beside the refusal";
+    EXPECT_EQ(1u, messages.size());
+
+    Click(form.Command1);
+    EXPECT_TRUE(form.OptimizeRefused);
+    DeleteTree(HKEY_LOCAL_MACHINE, adapter);
+    form.mnuOptimize_Click();
+    EXPECT_FALSE(form.OptimizeRefused);
+    WaitForTheAnimation();
+    EXPECT_TRUE(form.Frame3.Visible());
+    EXPECT_EQ(1u, messages.size()) << "a refusal told for a run that wrote everything";
+}
+
 // A write the registry refuses: at the end of the animation a message box replaces the restart
 // panel, once; the next run that writes everything shows the restart panel again.
 TEST_F(OptimizeWindow, ARefusedWriteShowsTheMessageInsteadOfTheRestartPanel) {
