@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Wine prefixes and servers for one build folder, never the user's own prefix.
 #   wine-session.sh prepare BUILD   make build/wine/<family> for every family (once)
-#   wine-session.sh start BUILD     start Xvfb (when there is no display), the servers, wineboot
+#   wine-session.sh start BUILD     put back each prefix's prepared registry, then start Xvfb
+#                                   (when there is no display), the servers, wineboot
 #   wine-session.sh stop BUILD      stop the servers and Xvfb
 set -euo pipefail
 FAMILIES=(win95 win98 winme nt40 win2k winxp)
@@ -25,11 +26,12 @@ make_base() {
   touch "$base/.ready"
 }
 
-# A family's prefix shares the base's files by hard links; only the registry is its own.
+# A family's prefix shares the base's files by hard links; only the registry is its own. A copy
+# of the registry as prepared stays beside it, for every start to begin from.
 make_family() {
   local family=$1 base=$root/base prefix=$root/$1
   [ "$family" = main ] && family=winxp
-  [ -f "$prefix/.ready" ] && return
+  [ -f "$prefix/.ready" ] && [ -d "$prefix/prepared-registry" ] && return
   rm -rf "$prefix"; mkdir -p "$prefix"
   cp -al "$base/drive_c" "$prefix/drive_c"
   cp -a "$base/dosdevices" "$base/.update-timestamp" "$base"/*.reg "$prefix/"
@@ -48,7 +50,19 @@ REG
   WINEPREFIX=$prefix DISPLAY= quiet wine regedit /S 'Z:'"${prefix//\//\\}"'\family.reg'
   WINEPREFIX=$prefix quiet "$serverbin" -k || true
   WINEPREFIX=$prefix quiet "$serverbin" -w || true
+  mkdir "$prefix/prepared-registry"
+  cp "$prefix"/*.reg "$prefix/prepared-registry/"
   touch "$prefix/.ready"
+}
+
+# Whatever an earlier run or an aborted test left in a prefix's registry goes: its server, should
+# one be left, is stopped, and the prepared files replace the registry's (replaced, not written
+# into, so nothing that shares a file's inode sees the change).
+reset_registry() {
+  local prefix=$root/$1
+  WINEPREFIX=$prefix quiet "$serverbin" -k || true
+  WINEPREFIX=$prefix quiet "$serverbin" -w || true
+  cp --remove-destination "$prefix/prepared-registry"/*.reg "$prefix/"
 }
 
 case $cmd in
@@ -58,6 +72,7 @@ case $cmd in
     wait
     ;;
   start)
+    for f in "${PREFIXES[@]}"; do reset_registry "$f"; done
     if [ -z "${DISPLAY:-}" ]; then
       rm -f "$root/display.raw"
       Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$root/display.raw" </dev/null >/dev/null 2>&1 &

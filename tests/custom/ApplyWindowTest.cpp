@@ -32,6 +32,7 @@ class ApplyWindow : public ::testing::Test {
   void SetUp() override {
     ui::InitCommonControls();
     Clear9x();
+    ClearNT();
     DeleteTree(HKEY_LOCAL_MACHINE, kEnum);
     for (const Slot& s : {kFirst, kSecond}) {
       PutString(HKEY_LOCAL_MACHINE, std::string(kEnum) + "\\" + s.subkey, "Driver", s.driver);

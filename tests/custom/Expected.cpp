@@ -141,3 +141,10 @@ RegSnapshot Snapshot9x() {
 void Clear9x() {
   for (const std::string& tree : kTrees9x) DeleteTree(HKEY_LOCAL_MACHINE, tree);
 }
+
+void ClearNT() {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTcpipNT, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  for (const NTCase& c : NTCases()) RegDeleteValueA(key, c.name.c_str());
+  RegCloseKey(key);
+}

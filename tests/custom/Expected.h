@@ -50,3 +50,5 @@ std::string EntryOf(const Place& place, const std::string& value, bool is98);
 // The trees the 95/98/Me routines may touch.
 RegSnapshot Snapshot9x();
 void Clear9x();
+// Removes the values the NT lists write; the key's other values stay.
+void ClearNT();

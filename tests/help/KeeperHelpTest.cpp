@@ -11,6 +11,8 @@ namespace {
 class KeeperHelp : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A run cut short keeps the settings its exit saved; every test starts as a first start does.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeeperSettingsKey);
     ui::SetHelpFile("");
     ui::SetMsgBoxHook([this](HWND, const std::string&, const std::string&, UINT) {
       ++messages;

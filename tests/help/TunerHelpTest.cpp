@@ -15,9 +15,14 @@ namespace {
 
 void Click(const ui::Control& button) { SendMessageA(button.hwnd(), BM_CLICK, 0, 0); }
 
+// The main window saves its place here when it closes and reads it back when it loads.
+const char kSettingsKey[] = "SOFTWARE\\QuorvaneSoftware\\Brenvik";
+
 class TunerHelp : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Other tests in this prefix close the window too; every test starts as a first start does.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
     ui::SetMsgBoxHook([this](HWND, const std::string&, const std::string&, UINT) {
       ++messages;
       return IDOK;
@@ -35,7 +40,7 @@ class TunerHelp : public ::testing::Test {
     form.Unload();
     ui::SetMsgBoxHook({});
     // Closing the window saved its place; leave the prefix as a first start finds it.
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\QuorvaneSoftware\\Brenvik");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
   }
 
   void ChooseMenu(const ui::MenuItem& item) {

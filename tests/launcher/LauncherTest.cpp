@@ -26,9 +26,14 @@ struct Message {
   UINT style;
 };
 
+// The main window saves its place here when it closes and reads it back when it loads.
+const char kSettingsKey[] = "SOFTWARE\\QuorvaneSoftware\\Brenvik";
+
 class LaunchTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Other tests in this prefix close the window too; every test starts as a first start does.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
     SetLaunchCalls({[this](const std::string& line) {
                       starts.push_back(line);
                       return startSucceeds;
@@ -48,7 +53,7 @@ class LaunchTest : public ::testing::Test {
     ui::SetMsgBoxHook({});
     SetLaunchCalls({});
     // Closing the window saved its place; leave the prefix as a first start finds it.
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\QuorvaneSoftware\\Brenvik");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
   }
 
   static void Click(HWND window) { SendMessageA(window, BM_CLICK, 0, 0); }
