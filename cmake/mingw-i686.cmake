@@ -1,5 +1,5 @@
-# Cross build for 32-bit Windows with Debian's mingw-w64; the -win32 compilers link no POSIX thread library,
-# whose imports Windows 95 to XP lack.
+# Cross build for 32-bit Windows with Debian's mingw-w64. The -win32 compilers link no POSIX thread
+# library, whose imports Windows 95 to XP lack.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
