@@ -1,4 +1,5 @@
 #include "BackupTestSupport.h"
+#include "tests/support/RegSnapshot.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -207,47 +208,18 @@ bool HasValue(HKEY root, const std::string& key, const std::string& name) {
 
 RefusedWrites::RefusedWrites()
     : key_(IsNTFamily() ? "SYSTEM\\CurrentControlSet\\Services\\Tcpip"
-                        : "System\\CurrentControlSet\\Services\\Class\\Net\\0000") {
-    Save(key_);
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, key_.c_str());
+                        : "System\\CurrentControlSet\\Services\\Class\\Net\\0000"),
+      saved_(SaveTree(HKEY_LOCAL_MACHINE, key_)) {
+    DeleteTree(HKEY_LOCAL_MACHINE, key_);
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS)
         RegCloseKey(key);
 }
 
-void RefusedWrites::Save(const std::string& key) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return;
-    char name[512];
-    BYTE data[4096];
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLength = sizeof name, type = 0, size = sizeof data;
-        if (RegEnumValueA(handle, i, name, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS)
-            break;
-        saved_.push_back({key, name, type, std::vector<BYTE>(data, data + size)});
-    }
-    std::vector<std::string> subkeys;
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLength = sizeof name;
-        if (RegEnumKeyExA(handle, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        subkeys.push_back(name);
-    }
-    RegCloseKey(handle);
-    for (const std::string& sub : subkeys) Save(key + "\\" + sub);
-}
-
 RefusedWrites::~RefusedWrites() {
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, key_.c_str());
-    for (const Value& value : saved_) {
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, value.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS)
-            continue;
-        RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(), DWORD(value.data.size()));
-        RegCloseKey(key);
-    }
+    DeleteTree(HKEY_LOCAL_MACHINE, key_);
+    RestoreTree(HKEY_LOCAL_MACHINE, saved_);
 }
 
 }  // namespace backup_test

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct SavedRegValue;  // tests/support/RegSnapshot.h
+
 namespace backup_test {
 
 using backup::Bytes;
@@ -52,14 +54,8 @@ public:
     RefusedWrites& operator=(const RefusedWrites&) = delete;
 
 private:
-    void Save(const std::string& key);
-    struct Value {
-        std::string key, name;
-        DWORD type;
-        std::vector<BYTE> data;
-    };
     std::string key_;
-    std::vector<Value> saved_;
+    std::vector<SavedRegValue> saved_;
 };
 
 }  // namespace backup_test

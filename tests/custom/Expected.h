@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/custom/RegSnapshot.h"
+#include "tests/support/RegSnapshot.h"
 
 // How a place stores its value: text everywhere; a number on 95/Me but text on 98; the one binary
 // byte of SLOWNET on the adapter key; a number in both variants (SLOWNET on the protocol key).

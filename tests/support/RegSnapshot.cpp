@@ -1,4 +1,4 @@
-#include "tests/custom/RegSnapshot.h"
+#include "tests/support/RegSnapshot.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -137,7 +137,7 @@ SavedTree SaveTree(HKEY root, const std::string& key) {
 }
 
 void RestoreTree(HKEY root, const SavedTree& tree) {
-  for (const SavedValue& v : tree)
+  for (const SavedRegValue& v : tree)
     Put(root, v.key, v.name, v.type, v.bytes.data(), static_cast<DWORD>(v.bytes.size()));
 }
 

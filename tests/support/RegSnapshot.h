@@ -1,5 +1,5 @@
-// Registry helpers for the custom-page tests: a key tree read into a sorted map, so a test can
-// compare what a command left behind with what it expects in one assertion.
+// Registry helpers for tests: a key tree read into a sorted map, so a test can compare what a
+// command left behind with what it expects in one assertion; key trees saved and put back.
 #pragma once
 #include <windows.h>
 
@@ -18,12 +18,12 @@ RegSnapshot SnapshotTrees(HKEY root, std::initializer_list<std::string> keys);
 // False when the key could not be deleted (or was not there).
 bool DeleteTree(HKEY root, const std::string& key);
 // A key tree held in memory with its values' raw types and bytes, to put back after a test.
-struct SavedValue {
+struct SavedRegValue {
   std::string key, name;
   DWORD type;
   std::string bytes;
 };
-using SavedTree = std::vector<SavedValue>;
+using SavedTree = std::vector<SavedRegValue>;
 SavedTree SaveTree(HKEY root, const std::string& key);
 void RestoreTree(HKEY root, const SavedTree& tree);
 
