@@ -48,10 +48,11 @@ bool Tick(frmMain& form, int32_t& progress, ui::Timer& timer, ui::Button& button
 
 }  // namespace
 
-// A refused write shows its message in place of the restart panel.
+// A refused write shows its message in place of the restart panel: the panel of an earlier run
+// would say that all went well.
 void frmMain::Timer1_Timer() {
   bool ended = Tick(*this, OptimizeProgress, Timer1, Command1);
-  if (ended && !OptimizeRefused) Frame3.SetVisible(true);
+  if (ended) Frame3.SetVisible(!OptimizeRefused);
   ProgressBar1.SetValue(OptimizeProgress);
   if (ended && OptimizeRefused) {
     OptimizeRefused = false;
@@ -68,8 +69,8 @@ void frmMain::Timer2_Timer() {
   }
 }
 
-// The restart panel of an earlier run would say that all went well.
+// A refused "&Apply" leaves the restart panel alone: what an earlier "&Optimize" wrote still
+// needs the restart.
 void frmMain::ShowRefusedMessage() {
-  Frame3.SetVisible(false);
   ui::MsgBox(hwnd(), kRefusedMessage, kRefusedTitle, MB_OK | MB_ICONEXCLAMATION);
 }

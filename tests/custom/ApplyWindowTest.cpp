@@ -217,6 +217,10 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
     DeleteTree(HKEY_LOCAL_MACHINE, parent);
     RestoreTree(HKEY_LOCAL_MACHINE, saved);
   };
+  // An optimization whose values still wait for the restart.
+  form->Command1_Click();
+  for (int tick = 0; tick < 21; ++tick) form->Timer1_Timer();
+  ASSERT_TRUE(form->Frame3.Visible());
   refuseWrites();
   Choose(2, 1);  // RcvWindow: MSTCP\Parameters on 95/98/Me, Tcpip\Parameters on NT
 
@@ -234,6 +238,7 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   EXPECT_EQ(boxes[0].title, "Brenvik");
   EXPECT_EQ(boxes[0].style & (MB_ICONMASK | MB_TYPEMASK), UINT(MB_ICONEXCLAMATION | MB_OK));
   EXPECT_FALSE(form->ApplyRefused);
+  EXPECT_TRUE(form->Frame3.Visible()) << "the optimization's restart panel";
 
   // A refused run, then from the menu during its animation one that writes everything.
   refuseWrites();
