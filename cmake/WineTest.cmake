@@ -63,3 +63,14 @@ function(add_host_test name)
   add_test(NAME ${name} COMMAND ${ARGN})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# add_monitors_test(name target filter): runs the tests of a wine test program that match filter
+# in the prefix "monitors", on the display of two monitors that scripts/wine-session.sh starts.
+function(add_monitors_test name target filter)
+  add_test(NAME ${name}
+           COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/on-display.sh ${WINE_ROOT}/display-monitors
+                   wine $<TARGET_FILE:${target}> --gtest_color=no --gtest_filter=${filter}
+           WORKING_DIRECTORY ${TEST_BIN_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK prefix_monitors
+    ENVIRONMENT "WINEPREFIX=${WINE_ROOT}/monitors;WINEDEBUG=-all;TEST_FAMILY=${WINE_DEFAULT_FAMILY}")
+endfunction()
