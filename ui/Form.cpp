@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 #include "ui/App.h"
+#include "ui/Monitors.h"
 #include "ui/Twips.h"
 #include <windowsx.h>
 #include <cstdlib>
@@ -29,32 +30,6 @@ RECT OuterRect(const Form& form) {
   return rect;
 }
 
-// The screen less the taskbar and the desktop's tool bars, in pixels.
-RECT WorkArea() {
-  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  RECT asked;
-  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &asked, 0)) area = asked;
-  return area;
-}
-
-// A minimised window stands far off the screen and a maximised one covers it; either keeps its
-// normal place in its placement, in workspace coordinates, which for a window that is no tool
-// window start at the work area's corner instead of the screen's.
-RECT RestoredRect(const Form& form) {
-  HWND window = form.hwnd();
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (!window || !(IsIconic(window) || IsZoomed(window)) ||
-      !GetWindowPlacement(window, &placement))
-    return OuterRect(form);
-  RECT rect = placement.rcNormalPosition;
-  if (!(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
-    RECT area = WorkArea();
-    OffsetRect(&rect, area.left, area.top);
-  }
-  return rect;
-}
-
 }  // namespace
 
 Form::Form(FormArgs args) : args_(std::move(args)) {}
@@ -74,6 +49,7 @@ void Form::Load(HWND owner) {
                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner, nullptr,
                   GetModuleHandleA(nullptr), static_cast<Container*>(this));
   if (!window_) return;
+  GetWindowRect(window_, &normalPlace_);
   if (args_.icon) {
     SendMessageA(window_, WM_SETICON, ICON_BIG, LPARAM(args_.icon));
     SendMessageA(window_, WM_SETICON, ICON_SMALL, LPARAM(args_.icon));
@@ -161,16 +137,22 @@ void Form::SetCaption(const std::string& caption) {
 
 int Form::Left() const { return ToTwipsX(OuterRect(*this).left); }
 int Form::Top() const { return ToTwipsY(OuterRect(*this).top); }
-int Form::RestoredLeft() const { return ToTwipsX(RestoredRect(*this).left); }
-int Form::RestoredTop() const { return ToTwipsY(RestoredRect(*this).top); }
+// A minimised window stands far off the screen and a maximised one covers its monitor; either
+// comes back to the last place it had in the normal state.
+RECT Form::RestoredRect() const {
+  if (window_ && (IsIconic(window_) || IsZoomed(window_))) return normalPlace_;
+  return OuterRect(*this);
+}
+
+int Form::RestoredLeft() const { return ToTwipsX(RestoredRect().left); }
+int Form::RestoredTop() const { return ToTwipsY(RestoredRect().top); }
 
 bool Form::ShowsInWorkArea(int left, int top) const {
   RECT outer = OuterRect(*this);
   RECT moved{ToPixelsX(left), ToPixelsY(top), 0, 0};
   moved.right = moved.left + (outer.right - outer.left);
   moved.bottom = moved.top + (outer.bottom - outer.top);
-  RECT area = WorkArea(), shown;
-  return IntersectRect(&shown, &moved, &area) != FALSE;
+  return ShowsInAWorkArea(moved);
 }
 
 int Form::Width() const {
@@ -286,6 +268,11 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
       Unload();
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      // Kept in screen coordinates as the window moves: the placement's normal place is in
+      // workspace coordinates on Windows and in screen coordinates under Wine.
+      if (!IsIconic(window) && !IsZoomed(window)) GetWindowRect(window, &normalPlace_);
+      break;
     case WM_SIZE:
       for (Control* control : controls_) {
         if (auto* bar = dynamic_cast<StatusBar*>(control)) {

@@ -60,8 +60,8 @@ class Form : public Container {
   // Left and Top.
   int RestoredLeft() const;
   int RestoredTop() const;
-  // Whether the window, moved to left, top (twips), would show a part of itself in the screen's
-  // work area.
+  // Whether the window, moved to left, top (twips), would show a part of itself in the work area
+  // of a monitor.
   bool ShowsInWorkArea(int left, int top) const;
   int Width() const;
   int Height() const;
@@ -125,6 +125,9 @@ class Form : public Container {
   Pointer pointer_ = Pointer::Default;
   UINT nextTimerId_ = 1;
   HWND modalOwner_ = nullptr;
+  RECT normalPlace_{};  // the outer window's last place in the normal state, screen pixels
+
+  RECT RestoredRect() const;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/App.h"
 #include "ui/Twips.h"
 #include "tests/support/WorkAreaPlaces.h"
+#include "ui/Monitors.h"
 
 namespace {
 void Store(const char* name, const std::string& text)
@@ -194,6 +195,48 @@ TEST_F(KeeperStart, MinimisedSavesTheNormalPlaceAndAPlaceOffTheScreenKeepsTheCen
         form.Unload();
         menu.Unload();
     }
+}
+
+// Runs in the two-monitor session only.
+TEST_F(KeeperStart, PlacesOnEveryMonitor)
+{
+    if (!OnTwoMonitors())
+        GTEST_SKIP() << "needs the display of two monitors";
+    const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+    for (POINT at : {POINT{1000, 100}, POINT{100, 200}}) {
+        SCOPED_TRACE(at.x);
+        Start();
+        form.Move(at.x * tx, at.y * ty);
+        SendMessageA(form.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        menu.mnuOpts_Click(7);
+        EXPECT_EQ(at.x * tx, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Left", -1));
+        EXPECT_EQ(at.y * ty, GetRegDword(HKEY_LOCAL_MACHINE, KeeperSettingsKey, "Top", -1));
+    }
+
+    Start();
+    const int height = form.Height();
+    form.Unload();
+    menu.Unload();
+    const ui::MonitorCalls bound = ui::BoundMonitorCalls();
+    for (bool missing : {false, true}) {
+        ui::BoundMonitorCalls() = missing ? ui::MonitorCalls{} : bound;
+        for (const MonitorPlace& c : PlacesOnTwoMonitors(height)) {
+            SCOPED_TRACE(std::string(c.where) + (missing ? ", no monitor calls" : ""));
+            Store("Loaded", "Yes");
+            StoreNumber("Left", c.left * tx);
+            StoreNumber("Top", c.top * ty);
+            Start();
+            if (missing ? c.usedOnPrimary : c.used) {
+                EXPECT_EQ(c.left * tx, form.Left());
+                EXPECT_EQ(c.top * ty, form.Top());
+            } else {
+                ExpectCentred();
+            }
+            form.Unload();
+            menu.Unload();
+        }
+    }
+    ui::BoundMonitorCalls() = bound;
 }
 
 TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)

@@ -2,6 +2,7 @@
 #include "tests/mainwindow/MainWindowFixture.h"
 #include "settings/RegFunctions.h"
 #include "tests/support/WorkAreaPlaces.h"
+#include "ui/Monitors.h"
 
 namespace {
 
@@ -80,4 +81,44 @@ TEST_F(MainWindow, MinimisedOrMaximisedSavesTheNormalPlaceAndAPlaceOffTheScreenC
     }
     form->Unload();
   }
+}
+
+// Runs in the two-monitor session only.
+TEST_F(MainWindow, PlacesOnEveryMonitor) {
+  if (!OnTwoMonitors()) GTEST_SKIP() << "needs the display of two monitors";
+  const int tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+  for (int state : {SW_MINIMIZE, SW_MAXIMIZE})
+    for (POINT at : {POINT{1000, 100}, POINT{100, 200}}) {
+      SCOPED_TRACE(std::to_string(state) + " at " + std::to_string(at.x));
+      Open();
+      form->Move(at.x * tx, at.y * ty);
+      ShowWindow(form->hwnd(), state);
+      SendMessageA(form->hwnd(), WM_CLOSE, 0, 0);
+      EXPECT_EQ(Saved("LeftMain"), at.x * tx);
+      EXPECT_EQ(Saved("TopMain"), at.y * ty);
+    }
+
+  Open();
+  const int width = form->Width(), height = form->Height();
+  form->Unload();
+  const ui::MonitorCalls bound = ui::BoundMonitorCalls();
+  for (bool missing : {false, true}) {
+    ui::BoundMonitorCalls() = missing ? ui::MonitorCalls{} : bound;
+    for (const MonitorPlace& row : PlacesOnTwoMonitors(height)) {
+      SCOPED_TRACE(std::string(row.where) + (missing ? ", no monitor calls" : ""));
+      SetRegString(HKEY_LOCAL_MACHINE, kKey, "LoadedMain", "Yes");
+      SetRegDword(HKEY_LOCAL_MACHINE, kKey, "LeftMain", row.left * tx);
+      SetRegDword(HKEY_LOCAL_MACHINE, kKey, "TopMain", row.top * ty);
+      Open();
+      if (missing ? row.usedOnPrimary : row.used) {
+        EXPECT_EQ(form->Left(), row.left * tx);
+        EXPECT_EQ(form->Top(), row.top * ty);
+      } else {
+        EXPECT_NEAR(form->Left(), (ui::ScreenWidth() - width) / 2, tx);
+        EXPECT_NEAR(form->Top(), (ui::ScreenHeight() - height) / 2, ty);
+      }
+      form->Unload();
+    }
+  }
+  ui::BoundMonitorCalls() = bound;
 }
