@@ -217,23 +217,43 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
     return {true, ""};
 }
 
-// A refused name keeps only its own file: the others are deleted all the same.
+namespace {
+
+// Why Windows kept the file of a backup, in words; empty when the file is gone, deleted here or by
+// someone else before.
+std::string DeleteBackupFile(const std::string& path, const std::string& name, size_t& deleted) {
+    if (DeleteFileA(path.c_str())) {
+        ++deleted;
+        return "";
+    }
+    DWORD error = GetLastError();
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
+    if (IsReadOnly(path)) return "The backup " + Quoted(name) + " is read-only.";
+    if (error == ERROR_SHARING_VIOLATION)
+        return "The backup " + Quoted(name) + " is in use by another program.";
+    return "Windows gave error " + std::to_string(error) + " when asked to delete the backup " +
+           Quoted(name) + ".";
+}
+
+}  // namespace
+
+// A name that is refused, or whose file Windows keeps, stays with its file: the others are deleted
+// all the same, and the message names each that stayed.
 Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>& names) {
-    std::string refusals;
+    std::string told;
     size_t deleted = 0;
     for (const std::string& name : names) {
         std::string problem = NameProblem(name, folder.size());
-        if (!problem.empty()) {
-            refusals += Refusal(name, problem, "It was not deleted.") + "\n";
-            continue;
-        }
-        DeleteFileA(BackupPath(folder, name).c_str());
-        ++deleted;
+        if (!problem.empty())
+            told += Refusal(name, problem, "It was not deleted.") + "\n";
+        else if (std::string kept = DeleteBackupFile(BackupPath(folder, name), name, deleted);
+                 !kept.empty())
+            told += kept + " It was not deleted.\n";
     }
-    if (refusals.empty()) return {true, ""};
-    if (deleted > 0) refusals += "The other chosen backups were deleted.\n";
-    refusals.pop_back();
-    return {deleted > 0, refusals};
+    if (told.empty()) return {true, ""};
+    if (deleted > 0) told += "The other chosen backups were deleted.\n";
+    told.pop_back();
+    return {deleted > 0, told};
 }
 
 }  // namespace backup
