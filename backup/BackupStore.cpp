@@ -64,24 +64,73 @@ bool WriteRecordsInto(const std::string& path, const std::vector<std::pair<int, 
     return CloseHandle(file) && ok;
 }
 
-bool Replace(const std::string& from, const std::string& to) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    // Windows 95, 98 and Me know no MoveFileEx; the best they offer is delete, then rename.
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
-    return (!IsFile(to) || DeleteFileA(to.c_str())) && MoveFileA(from.c_str(), to.c_str());
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+// Where a save left the files it could not put in their place; empty names when it left none.
+struct Placed {
+    bool done = false;
+    std::string oldAt;  // the earlier backup, when it is no longer under its name
+    std::string newAt;  // the new backup, when it did not get the name
+};
+
+// A name in the folder that no file has: MoveFileA renames only onto a free name.
+std::string FreeName(const std::string& folder) {
+    char path[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "old", 0, path)) return "";
+    DeleteFileA(path);
+    return path;
 }
 
-// The records go into a copy of the file (or a new one) beside it, which then replaces the file
-// in one step: a failure anywhere leaves the old backup untouched.
-bool WriteBackupFile(const std::string& folder, const std::string& path,
-                     const std::vector<std::pair<int, Record>>& records) {
+// Windows 95, 98 and Me know no MoveFileEx. The earlier backup steps aside while the new file
+// takes its name, and comes back if that is refused; if even that is refused, both files stay
+// where they are, for the message to name.
+Placed RenameOver(const std::string& folder, const std::string& from, const std::string& to) {
+    if (!IsFile(to)) return {MoveFileA(from.c_str(), to.c_str()) != 0, "", ""};
+    std::string aside = FreeName(folder);
+    if (aside.empty() || !MoveFileA(to.c_str(), aside.c_str())) return {};
+    if (MoveFileA(from.c_str(), to.c_str()))
+        return {true, DeleteFileA(aside.c_str()) ? "" : aside, ""};
+    if (MoveFileA(aside.c_str(), to.c_str())) return {};
+    return {false, aside, from};
+}
+
+Placed Replace(const std::string& folder, const std::string& from, const std::string& to) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {true, "", ""};
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return {};
+    return RenameOver(folder, from, to);
+}
+
+// The records go into a copy of the file (or a new one) beside it, which then replaces the file.
+// The copy is deleted after a failure only while the old backup still has its name.
+Placed WriteBackupFile(const std::string& folder, const std::string& path,
+                       const std::vector<std::pair<int, Record>>& records) {
     char temp[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "bak", 0, temp)) return false;
-    bool ok = (!IsFile(path) || CopyFileA(path.c_str(), temp, FALSE)) &&
-              WriteRecordsInto(temp, records) && Replace(temp, path);
-    if (!ok) DeleteFileA(temp);
-    return ok;
+    if (!GetTempFileNameA(folder.c_str(), "bak", 0, temp)) return {};
+    Placed placed;
+    if ((!IsFile(path) || CopyFileA(path.c_str(), temp, FALSE)) && WriteRecordsInto(temp, records))
+        placed = Replace(folder, temp, path);
+    if (!placed.done && placed.newAt.empty()) DeleteFileA(temp);
+    return placed;
+}
+
+// What a save that went wrong, or left a file behind, tells the user about the folder.
+Outcome SaveOutcome(const std::string& folder, const std::string& name, const Placed& placed) {
+    std::string in = " in the folder " + Quoted(folder) + ".";
+    if (placed.done && placed.oldAt.empty()) return {true, ""};
+    if (placed.done)
+        return {true, "The backup " + Quoted(name) + " was saved, but Brenvik could not delete "
+                      "the earlier backup of that name, which is now the file " +
+                          Quoted(FileName(placed.oldAt)) + in};
+    if (placed.newAt.empty())
+        return {false, "Brenvik could not write the backup " + Quoted(name) +
+                           ". Any earlier backup of that name is unchanged."};
+    return {false, "Brenvik could not write the backup " + Quoted(name) +
+                       ", nor put the earlier backup back under its name. The earlier backup is "
+                       "now the file " + Quoted(FileName(placed.oldAt)) + " and the new one the "
+                       "file " + Quoted(FileName(placed.newAt)) + in + " Rename either to " +
+                       Quoted(FileName(BackupPath(folder, name))) + " to keep it as the backup " +
+                       Quoted(name) + "."};
 }
 
 }  // namespace
@@ -137,10 +186,8 @@ Outcome SaveBackup(const std::string& folder, const std::string& name, const COp
     if (IsReadOnly(BackupPath(folder, name)))
         return {false, "The backup " + Quoted(name) + " is read-only, so Brenvik cannot save over "
                        "it. The backup is unchanged."};
-    if (!WriteBackupFile(folder, BackupPath(folder, name), encoded.records))
-        return {false, "Brenvik could not write the backup " + Quoted(name) +
-                           ". Any earlier backup of that name is unchanged."};
-    return {true, ""};
+    Placed placed = WriteBackupFile(folder, BackupPath(folder, name), encoded.records);
+    return SaveOutcome(folder, name, placed);
 }
 
 Outcome RestoreBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
@@ -170,23 +217,43 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
     return {true, ""};
 }
 
-// A refused name keeps only its own file: the others are deleted all the same.
+namespace {
+
+// Why Windows kept the file of a backup, in words; empty when the file is gone, deleted here or by
+// someone else before.
+std::string DeleteBackupFile(const std::string& path, const std::string& name, size_t& deleted) {
+    if (DeleteFileA(path.c_str())) {
+        ++deleted;
+        return "";
+    }
+    DWORD error = GetLastError();
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
+    if (IsReadOnly(path)) return "The backup " + Quoted(name) + " is read-only.";
+    if (error == ERROR_SHARING_VIOLATION)
+        return "The backup " + Quoted(name) + " is in use by another program.";
+    return "Windows gave error " + std::to_string(error) + " when asked to delete the backup " +
+           Quoted(name) + ".";
+}
+
+}  // namespace
+
+// A name that is refused, or whose file Windows keeps, stays with its file: the others are deleted
+// all the same, and the message names each that stayed.
 Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>& names) {
-    std::string refusals;
+    std::string told;
     size_t deleted = 0;
     for (const std::string& name : names) {
         std::string problem = NameProblem(name, folder.size());
-        if (!problem.empty()) {
-            refusals += Refusal(name, problem, "It was not deleted.") + "\n";
-            continue;
-        }
-        DeleteFileA(BackupPath(folder, name).c_str());
-        ++deleted;
+        if (!problem.empty())
+            told += Refusal(name, problem, "It was not deleted.") + "\n";
+        else if (std::string kept = DeleteBackupFile(BackupPath(folder, name), name, deleted);
+                 !kept.empty())
+            told += kept + " It was not deleted.\n";
     }
-    if (refusals.empty()) return {true, ""};
-    if (deleted > 0) refusals += "The other chosen backups were deleted.\n";
-    refusals.pop_back();
-    return {deleted > 0, refusals};
+    if (told.empty()) return {true, ""};
+    if (deleted > 0) told += "The other chosen backups were deleted.\n";
+    told.pop_back();
+    return {deleted > 0, told};
 }
 
 }  // namespace backup

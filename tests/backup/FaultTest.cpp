@@ -98,6 +98,31 @@ TEST_F(BackupFaults, NamesAreJudgedByTheirWholeFileName) {
     EXPECT_TRUE(FolderState(folder).empty());
 }
 
+// A backup whose file Windows keeps is named with the reason, and the closing sentence comes only
+// when another chosen backup really was deleted; one deleted by someone else is not told.
+TEST_F(BackupFaults, BackupsWindowsKeepsAreNamedWithTheReason) {
+    const Bytes data = ReadFileBytes(BackupPath(folder, "keep"));
+    const std::string fixed = BackupPath(folder, "fixed"), open = BackupPath(folder, "open");
+    WriteFileBytes(fixed, data);
+    WriteFileBytes(open, data);
+    ASSERT_TRUE(SetFileAttributesA(fixed.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE held = CreateFileA(open.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::string kept = "The backup \"fixed\" is read-only. It was not deleted.\nThe backup "
+                             "\"open\" is in use by another program. It was not deleted.";
+    Outcome some = DeleteBackups(folder, {"fixed", "keep", "open"});
+    Remember();
+    Outcome none = DeleteBackups(folder, {"fixed", "keep", "open"});
+    ExpectNothingChanged(none, kept);
+    CloseHandle(held);
+    SetFileAttributesA(fixed.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(some.done);
+    EXPECT_EQ(some.message, kept + "\nThe other chosen backups were deleted.");
+    EXPECT_EQ(none.message, kept);
+    EXPECT_EQ(files, (std::map<std::string, Bytes>{{"fixed.dat", data}, {"open.dat", data}}));
+}
+
 TEST_F(BackupFaults, RestoringAMissingBackupCreatesAndDeletesNothing) {
     Remember();
     ExpectNothingChanged(RestoreBackup(folder, "never saved", system), "does not exist");

@@ -151,11 +151,28 @@ TEST_F(BackupRegistry, NTBackupOverA95FileKeepsTheRecordsItDoesNotWrite) {
 }
 
 // Windows 95, 98 and Me export MoveFileExA only as a stub that fails with
-// ERROR_CALL_NOT_IMPLEMENTED; saving over a backup there deletes the old file and renames the new
-// one. Any other failure of the move refuses the save and leaves the folder as it was.
+// ERROR_CALL_NOT_IMPLEMENTED; saving over a backup there renames the old file aside and the new
+// one into its place. When that second rename is refused, the old file goes back; when even that
+// is refused, both files stay under the names the message gives. Any other failure of the move
+// refuses the save and leaves the folder as it was.
 DWORD moveFileError = 0;
 BOOL WINAPI FailingMoveFileEx(LPCSTR, LPCSTR, DWORD) {
     SetLastError(moveFileError);
+    return FALSE;
+}
+
+// Which renames onto "over.dat" MoveFileA refuses: none, the new file's (a "bak" temporary), all.
+enum class Onto { Free, NewRefused, AllRefused };
+Onto onto = Onto::Free;
+void* realMoveFile = nullptr;
+BOOL WINAPI RefusingMoveFile(LPCSTR from, LPCSTR to) {
+    std::string source = from, target = to;
+    source = source.substr(source.rfind('\\') + 1);
+    bool refused = target.size() > 9 && _stricmp(&target[target.size() - 9], "\\over.dat") == 0 &&
+                   (onto == Onto::AllRefused ||
+                    (onto == Onto::NewRefused && _strnicmp(source.c_str(), "bak", 3) == 0));
+    if (!refused) return reinterpret_cast<decltype(&MoveFileA)>(realMoveFile)(from, to);
+    SetLastError(ERROR_SHARING_VIOLATION);
     return FALSE;
 }
 
@@ -164,21 +181,45 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
     WriteFileBytes(BackupPath(folder, "expected"), old);
     const Bytes expected = SavedFile("expected");
     ASSERT_NE(expected, old);
-    const std::pair<DWORD, bool> cases[] = {{ERROR_CALL_NOT_IMPLEMENTED, true},
-                                            {ERROR_ACCESS_DENIED, false}};
-    for (const auto& [error, replaced] : cases) {
-        SCOPED_TRACE(error);
+    const std::string unchanged = "Any earlier backup of that name is unchanged.";
+    struct Case { DWORD error; Onto moves; bool replaced; };
+    const Case cases[] = {{ERROR_CALL_NOT_IMPLEMENTED, Onto::Free, true},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::NewRefused, false},
+                          {ERROR_ACCESS_DENIED, Onto::Free, false},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AllRefused, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.error) + " onto " + std::to_string(int(c.moves)));
         WriteFileBytes(BackupPath(folder, "over"), old);
         auto files = FolderState(folder);
-        moveFileError = error;
+        moveFileError = c.error;
+        onto = c.moves;
         void* real = ReplaceImport("kernel32.dll", "MoveFileExA",
                                    reinterpret_cast<void*>(FailingMoveFileEx));
-        ASSERT_NE(real, nullptr);
+        realMoveFile = ReplaceImport("kernel32.dll", "MoveFileA",
+                                     reinterpret_cast<void*>(RefusingMoveFile));
         Outcome outcome = SaveBackup(folder, "over", system);
         ReplaceImport("kernel32.dll", "MoveFileExA", real);
+        ReplaceImport("kernel32.dll", "MoveFileA", realMoveFile);
+        ASSERT_NE(real, nullptr);
+        ASSERT_NE(realMoveFile, nullptr);
 
-        EXPECT_EQ(outcome.done, replaced) << outcome.message;
-        if (replaced) files["over.dat"] = expected;
+        EXPECT_EQ(outcome.done, c.replaced) << outcome.message;
+        if (c.replaced) files["over.dat"] = expected;
+        if (!c.replaced && c.moves != Onto::AllRefused) {
+            EXPECT_NE(outcome.message.find(unchanged), std::string::npos) << outcome.message;
+        }
+        if (c.moves == Onto::AllRefused) {
+            files.erase("over.dat");
+            const std::pair<std::string, const Bytes*> named[] = {
+                {"The earlier backup is now the file \"", &old},
+                {"the new one the file \"", &expected}};
+            for (const auto& [said, data] : named) {
+                size_t at = outcome.message.find(said);
+                ASSERT_NE(at, std::string::npos) << outcome.message;
+                at += said.size();
+                files[outcome.message.substr(at, outcome.message.find('"', at) - at)] = *data;
+            }
+        }
         EXPECT_EQ(FolderState(folder), files);
     }
 }
