@@ -54,5 +54,6 @@ void Backup::Command1_Click() {
         Tell(outcome.message);
         return;
     }
+    tellAtUnload_ = outcome.message;  // the earlier backup of that name stayed beside it
     StartAnimation();
 }

@@ -153,16 +153,17 @@ TEST_F(BackupRegistry, NTBackupOverA95FileKeepsTheRecordsItDoesNotWrite) {
 // Windows 95, 98 and Me export MoveFileExA only as a stub that fails with
 // ERROR_CALL_NOT_IMPLEMENTED; saving over a backup there renames the old file aside and the new
 // one into its place. When that second rename is refused, the old file goes back; when even that
-// is refused, both files stay under the names the message gives. Any other failure of the move
-// refuses the save and leaves the folder as it was.
+// is refused, or the old file cannot be deleted after all, the files stay under the names the
+// message gives. Any other failure of the move refuses the save and leaves the folder as it was.
 DWORD moveFileError = 0;
 BOOL WINAPI FailingMoveFileEx(LPCSTR, LPCSTR, DWORD) {
     SetLastError(moveFileError);
     return FALSE;
 }
 
-// Which renames onto "over.dat" MoveFileA refuses: none, the new file's (a "bak" temporary), all.
-enum class Onto { Free, NewRefused, AllRefused };
+// Which renames onto "over.dat" MoveFileA refuses: none, the new file's (a "bak" temporary), all;
+// or none, while DeleteFileA refuses the old file set aside (an "old" temporary that holds data).
+enum class Onto { Free, NewRefused, AllRefused, AsideKept };
 Onto onto = Onto::Free;
 void* realMoveFile = nullptr;
 BOOL WINAPI RefusingMoveFile(LPCSTR from, LPCSTR to) {
@@ -172,6 +173,18 @@ BOOL WINAPI RefusingMoveFile(LPCSTR from, LPCSTR to) {
                    (onto == Onto::AllRefused ||
                     (onto == Onto::NewRefused && _strnicmp(source.c_str(), "bak", 3) == 0));
     if (!refused) return reinterpret_cast<decltype(&MoveFileA)>(realMoveFile)(from, to);
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return FALSE;
+}
+
+void* realDeleteFile = nullptr;
+BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
+    std::string name = path;
+    name = name.substr(name.rfind('\\') + 1);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA(path, GetFileExInfoStandard, &data);
+    if (onto != Onto::AsideKept || _strnicmp(name.c_str(), "old", 3) != 0 || data.nFileSizeLow == 0)
+        return reinterpret_cast<decltype(&DeleteFileA)>(realDeleteFile)(path);
     SetLastError(ERROR_SHARING_VIOLATION);
     return FALSE;
 }
@@ -186,7 +199,8 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
     const Case cases[] = {{ERROR_CALL_NOT_IMPLEMENTED, Onto::Free, true},
                           {ERROR_CALL_NOT_IMPLEMENTED, Onto::NewRefused, false},
                           {ERROR_ACCESS_DENIED, Onto::Free, false},
-                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AllRefused, false}};
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AllRefused, false},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AsideKept, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.error) + " onto " + std::to_string(int(c.moves)));
         WriteFileBytes(BackupPath(folder, "over"), old);
@@ -197,28 +211,33 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
                                    reinterpret_cast<void*>(FailingMoveFileEx));
         realMoveFile = ReplaceImport("kernel32.dll", "MoveFileA",
                                      reinterpret_cast<void*>(RefusingMoveFile));
+        realDeleteFile = ReplaceImport("kernel32.dll", "DeleteFileA",
+                                       reinterpret_cast<void*>(RefusingDeleteFile));
         Outcome outcome = SaveBackup(folder, "over", system);
         ReplaceImport("kernel32.dll", "MoveFileExA", real);
         ReplaceImport("kernel32.dll", "MoveFileA", realMoveFile);
+        ReplaceImport("kernel32.dll", "DeleteFileA", realDeleteFile);
         ASSERT_NE(real, nullptr);
         ASSERT_NE(realMoveFile, nullptr);
+        ASSERT_NE(realDeleteFile, nullptr);
 
         EXPECT_EQ(outcome.done, c.replaced) << outcome.message;
         if (c.replaced) files["over.dat"] = expected;
         if (!c.replaced && c.moves != Onto::AllRefused) {
             EXPECT_NE(outcome.message.find(unchanged), std::string::npos) << outcome.message;
         }
+        std::vector<std::pair<std::string, const Bytes*>> named;
         if (c.moves == Onto::AllRefused) {
             files.erase("over.dat");
-            const std::pair<std::string, const Bytes*> named[] = {
-                {"The earlier backup is now the file \"", &old},
-                {"the new one the file \"", &expected}};
-            for (const auto& [said, data] : named) {
-                size_t at = outcome.message.find(said);
-                ASSERT_NE(at, std::string::npos) << outcome.message;
-                at += said.size();
-                files[outcome.message.substr(at, outcome.message.find('"', at) - at)] = *data;
-            }
+            named = {{"The earlier backup is now the file \"", &old},
+                     {"the new one the file \"", &expected}};
+        }
+        if (c.moves == Onto::AsideKept) named = {{"which is now the file \"", &old}};
+        for (const auto& [said, data] : named) {
+            size_t at = outcome.message.find(said);
+            ASSERT_NE(at, std::string::npos) << outcome.message;
+            at += said.size();
+            files[outcome.message.substr(at, outcome.message.find('"', at) - at)] = *data;
         }
         EXPECT_EQ(FolderState(folder), files);
     }
