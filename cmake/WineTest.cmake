@@ -71,6 +71,6 @@ function(add_monitors_test name target filter)
            COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/on-display.sh ${WINE_ROOT}/display-monitors
                    wine $<TARGET_FILE:${target}> --gtest_color=no --gtest_filter=${filter}
            WORKING_DIRECTORY ${TEST_BIN_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK prefix_monitors
-    ENVIRONMENT "WINEPREFIX=${WINE_ROOT}/monitors;WINEDEBUG=-all;TEST_FAMILY=${WINE_DEFAULT_FAMILY}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK prefix_monitors ENVIRONMENT
+    "WINEPREFIX=${WINE_ROOT}/monitors;WINEDEBUG=-all;TEST_FAMILY=${WINE_DEFAULT_FAMILY}")
 endfunction()

@@ -2,7 +2,8 @@
 # Installs what building and testing need, when it is missing (Debian, as root).
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 googletest
-          wine wine32:i386 xvfb xserver-xephyr x11-utils x11-apps imagemagick iproute2 util-linux fp-utils
+          wine wine32:i386 xvfb xserver-xephyr x11-utils x11-apps imagemagick iproute2 util-linux
+          fp-utils
           clang libclang-rt-dev g++ "$@")
 missing=()
 for p in "${packages[@]}"; do

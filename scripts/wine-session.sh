@@ -120,7 +120,9 @@ case $cmd in
     ;;
   stop)
     for f in "${PREFIXES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
-    if [ -f "$root/xephyr.pid" ]; then kill "$(cat "$root/xephyr.pid")" 2>/dev/null || true; rm -f "$root/xephyr.pid"; fi
-    if [ -f "$root/xvfb.pid" ]; then kill "$(cat "$root/xvfb.pid")" 2>/dev/null || true; rm -f "$root/xvfb.pid"; fi
+    for server in xephyr xvfb; do
+      pidfile=$root/$server.pid
+      if [ -f "$pidfile" ]; then kill "$(cat "$pidfile")" 2>/dev/null || true; rm -f "$pidfile"; fi
+    done
     ;;
 esac

@@ -36,7 +36,8 @@ row_problem() {
       [ "$win9x" = 4.00 ] && [ "$nt" = 4.00 ] || echo "needs comctl32.dll $win9x, Windows 95 and NT 4.0 have 4.00";;
     *)
       case $win9x in 95) ;; 98) [ "$dll" = MSVCRT.DLL ] || echo "Windows 95 lacks it";;
-                     -) echo "Windows 95, 98 and Me lack it";; Me) echo "Windows 95 and 98 lack it";;
+                     -) echo "Windows 95, 98 and Me lack it";;
+                     Me) echo "Windows 95 and 98 lack it";;
                      *) echo "no source read says that Windows 95 exports it";; esac
       case $nt in 3.1|3.5|3.51|4.0) ;; *) echo "Windows NT 4.0 lacks it (first NT: $nt)";; esac;;
   esac
