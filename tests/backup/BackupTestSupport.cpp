@@ -1,5 +1,6 @@
 #include "BackupTestSupport.h"
 #include "tests/support/RegSnapshot.h"
+#include "tests/support/VolatileKey.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -211,10 +212,7 @@ RefusedWrites::RefusedWrites()
                         : "System\\CurrentControlSet\\Services\\Class\\Net\\0000"),
       saved_(SaveTree(HKEY_LOCAL_MACHINE, key_)) {
     DeleteTree(HKEY_LOCAL_MACHINE, key_);
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS)
-        RegCloseKey(key);
+    MakeVolatileKey(HKEY_LOCAL_MACHINE, key_);
 }
 
 RefusedWrites::~RefusedWrites() {

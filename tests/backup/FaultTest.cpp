@@ -6,6 +6,7 @@
 #include "backup/BackupSettings.h"
 #include "backup/BackupStore.h"
 #include "settings/Settings.h"
+#include "tests/support/VolatileKey.h"
 
 #include <gtest/gtest.h>
 
@@ -226,10 +227,7 @@ TEST_F(BackupFaults, RegistryRefusalsOfARestoreAreTold) {
     // A volatile key refuses lasting sub-keys, so the writers cannot create Ndi\Params below it.
     std::string adapter = "System\\CurrentControlSet\\Services\\Class\\Net\\0000";
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, adapter.c_str());
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapter.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, adapter));
     Outcome outcome = RestoreBackup(folder, "keep", system);
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, adapter.c_str());
     EXPECT_TRUE(outcome.done);

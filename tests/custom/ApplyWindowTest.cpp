@@ -7,6 +7,7 @@
 
 #include "tests/custom/Expected.h"
 #include "tests/support/ImportHook.h"
+#include "tests/support/VolatileKey.h"
 #include "tuner/frmMain.h"
 
 namespace {
@@ -208,10 +209,7 @@ TEST_F(ApplyWindow, ARefusedWriteIsReportedAfterTheAnimation) {
   const SavedTree saved = SaveTree(HKEY_LOCAL_MACHINE, parent);
   auto refuseWrites = [&] {
     DeleteTree(HKEY_LOCAL_MACHINE, parent);
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, parent));
   };
   auto allowWrites = [&] {
     DeleteTree(HKEY_LOCAL_MACHINE, parent);

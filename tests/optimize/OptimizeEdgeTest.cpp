@@ -4,6 +4,7 @@
 #include "tuner/Optimize.h"
 #include "tuner/Presets9x.h"
 #include "tuner/Resets.h"
+#include "tests/support/VolatileKey.h"
 
 #include <gtest/gtest.h>
 
@@ -221,12 +222,7 @@ TEST_F(OptimizeEdges, NothingIsWrittenWithoutAFamilyOrAConnectionType) {
 // A key that must be created below a volatile key is refused: the run says so and goes on.
 TEST_F(OptimizeEdges, ARefusedWriteIsReported) {
     ClearHandledState();
-    HKEY net = nullptr, adapter = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, kNet.substr(0, kNet.size() - 1).c_str(), &net));
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(net, "0000", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                             nullptr, &adapter, nullptr));
-    RegCloseKey(adapter);
-    RegCloseKey(net);
+    ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, kNet + "0000"));
 
     bool refused = false;
     const Snapshot after = Run(Family::Win95, kLan, 1, {{"0000", "NetTrans\\0000"}}, &refused);

@@ -3,6 +3,7 @@
 #include "Expected.h"
 #include "tuner/Optimize.h"
 #include "tuner/frmMain.h"
+#include "tests/support/VolatileKey.h"
 
 #include <gtest/gtest.h>
 
@@ -188,10 +189,7 @@ TEST_F(OptimizeWindow, EachRunDecidesTheEndOfItsAnimation) {
     const std::string adapter = std::string(kClassKey) + "\\Net\\0000";
     auto refuseWrites = [&] {
         DeleteTree(HKEY_LOCAL_MACHINE, adapter);
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, adapter.c_str(), 0, nullptr,
-                                                 REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-        RegCloseKey(key);
+        ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, adapter));
     };
     form.cmbAdapter.SetListIndex(DefaultAdapterEntry());
     Choose(-1, 0, &form.Option8);
@@ -221,12 +219,7 @@ TEST_F(OptimizeWindow, ARefusedWriteShowsTheMessageInsteadOfTheRestartPanel) {
     OptimizeVersionCall = PlayWindows95;
     const std::string net = std::string(kClassKey) + "\\Net";
     DeleteTree(HKEY_LOCAL_MACHINE, net + "\\0000");
-    HKEY parent = nullptr, adapter = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, net.c_str(), &parent));
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(parent, "0000", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                             nullptr, &adapter, nullptr));
-    RegCloseKey(adapter);
-    RegCloseKey(parent);
+    ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, net + "\\0000"));
     form.cmbAdapter.SetListIndex(DefaultAdapterEntry());
     Choose(-1, 0, &form.Option8);
 
