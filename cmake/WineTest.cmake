@@ -18,6 +18,7 @@ endif()
 
 add_executable(wine_keepalive WIN32 ${CMAKE_SOURCE_DIR}/cmake/wine_keepalive.c)
 set_target_properties(wine_keepalive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+target_compile_options(wine_keepalive PRIVATE -Werror)
 
 # add_wine_test(name SOURCES ... [LIBS ...] [FAMILIES] [SHARED] [TIMEOUT s])
 #   FAMILIES: run once in each family's prefix (otherwise once, in the main prefix).

@@ -277,8 +277,9 @@ TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
         EXPECT_EQ(std::to_string(c.runAtStart), KeeperSetting("WinStart"));
         EXPECT_EQ(std::to_string(c.startMinimized), KeeperSetting("Minimized"));
         EXPECT_EQ(c.runAtStart == 1, AutostartPresent());
-        if (c.runAtStart)
+        if (c.runAtStart) {
             EXPECT_EQ(autostart, AutostartData());
+        }
         ASSERT_FALSE(TrayCalls().empty());
         EXPECT_EQ(static_cast<DWORD>(NIM_DELETE), TrayCalls().back().command);
         EXPECT_TRUE(Messages().empty());

@@ -243,8 +243,9 @@ TEST_F(PingCycle, ResultsOfOneCycle)
         }
         const bool animates = c.status ? c.animates : time >= 1;
         EXPECT_EQ(animates, form.Timer1.Enabled());
-        if (!animates)
+        if (!animates) {
             EXPECT_EQ(KeeperArt::StaticImage, LastTrayImage());
+        }
         if (c.sentTo) {
             ASSERT_EQ(1u, Echoes.size());
             EXPECT_EQ(c.sentTo, Echoes[0].address);

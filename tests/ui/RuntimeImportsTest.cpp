@@ -36,7 +36,9 @@ TEST(RuntimeImports, LeadBytesAreThoseOfTheCodePage) {
           << byte;
       leadBytes += IsDBCSLeadByteEx(codePage, BYTE(byte)) != 0;
     }
-    if (codePage == 932) EXPECT_GT(leadBytes, 0);
+    if (codePage == 932) {
+      EXPECT_GT(leadBytes, 0);
+    }
   }
 }
 
