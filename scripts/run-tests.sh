@@ -7,18 +7,35 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ "${IN_TEST_NETNS:-}" != 1 ]; then
   exec unshare -n env IN_TEST_NETNS=1 "$0" "$build" "$@"
 fi
+
+# Whatever the run started ends with it, however the run ends. Each step runs in a session of
+# its own, so that a signal reaches this shell at once and the stop can end the step whole.
+step=
+stop() {
+  trap '' INT TERM HUP
+  trap - EXIT
+  [ -z "$step" ] || kill -TERM -- "-$step" 2>/dev/null || true
+  wait || true
+  "$here/wine-session.sh" stop "$build"
+}
+trap stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+run() { setsid "$@" & step=$!; wait "$step"; }
+
 ip link set lo up
 unset DISPLAY
-"$here/wine-session.sh" prepare "$build"
-"$here/wine-session.sh" start "$build"
-trap '"$here/wine-session.sh" stop "$build"' EXIT
+run "$here/wine-session.sh" prepare "$build"
+run "$here/wine-session.sh" start "$build"
 export DISPLAY=$(cat "$build/wine/display")
 cd "$build"
 # Wine under heavy load has, rarely, left a test window waiting for ever; such a test gets a
 # second run, while a real fault fails both.
 status=0
 rm -f Testing/Temporary/LastTest.log
-ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2 "$@" </dev/null || status=$?
+run ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2 "$@" </dev/null || status=$?
+step=
 # A second run hides nothing: every test that needed one is named, with how it ended.
 "$here/second-tries.sh" Testing/Temporary/LastTest.log || true
 exit "$status"

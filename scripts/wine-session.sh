@@ -23,7 +23,9 @@ make_base() {
   local base=$root/base
   [ -f "$base/system.reg" ] && [ -f "$base/.ready" ] && return
   rm -rf "$base"; mkdir -p "$root"
-  WINEPREFIX=$base DISPLAY= quiet wine wineboot -i
+  if ! WINEPREFIX=$base DISPLAY= quiet wine wineboot -i; then
+    echo "wine-session.sh: wineboot could not make the prefix $base" >&2; exit 1
+  fi
   WINEPREFIX=$base quiet "$serverbin" -w
   touch "$base/.ready"
 }
@@ -70,19 +72,65 @@ reset_registry() {
   cp --remove-destination "$prefix/prepared-registry"/*.reg "$prefix/"
 }
 
+# Waits up to 10 s for the X server PID, started with -displayfd, to write its display's number
+# to RAW. Prints ":N", or nothing when the server ended or stayed silent.
+display_of() {
+  local pid=$1 raw=$2
+  for _ in $(seq 100); do
+    if [ -s "$raw" ] || ! kill -0 "$pid" 2>/dev/null; then break; fi
+    sleep 0.1
+  done
+  if [ -s "$raw" ]; then echo ":$(head -n1 "$raw")"; fi
+}
+
+start_xvfb() {
+  local raw=$root/display.raw display
+  rm -f "$raw"
+  Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$raw" </dev/null >/dev/null 2>&1 &
+  echo $! > "$root/xvfb.pid"
+  display=$(display_of $! "$raw")
+  if [ -z "$display" ]; then echo "wine-session.sh: Xvfb did not start" >&2; exit 1; fi
+  echo "$display" > "$root/display"
+}
+
 # Two monitors of 800 x 600 side by side, nested in the display, with a work area that leaves
 # 40 pixels at the top. Wine reads _NET_WORKAREA only where _NET_SUPPORTED names it; -noreset
-# keeps both when the last client leaves.
+# keeps both when the last client leaves. Should it not come up, display-monitors stays absent:
+# the tests that need it fail at once and all others run.
 start_monitors() {
-  rm -f "$root/display-monitors.raw"
+  local raw=$root/display-monitors.raw pid display
+  rm -f "$raw" "$root/display-monitors"
   Xephyr -displayfd 6 -noreset -nolisten tcp +xinerama -screen 800x600+0+0 \
-    -screen 800x600+800+0 6>"$root/display-monitors.raw" </dev/null >/dev/null 2>&1 &
-  echo $! > "$root/xephyr.pid"
-  for _ in $(seq 100); do [ -s "$root/display-monitors.raw" ] && break; sleep 0.1; done
-  local display=":$(head -n1 "$root/display-monitors.raw")"
-  echo "$display" > "$root/display-monitors"
-  DISPLAY=$display xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 40, 1600, 560"
-  DISPLAY=$display xprop -root -f _NET_SUPPORTED 32a -set _NET_SUPPORTED _NET_WORKAREA
+    -screen 800x600+800+0 6>"$raw" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  echo "$pid" > "$root/xephyr.pid"
+  display=$(display_of "$pid" "$raw")
+  if [ -z "$display" ]; then
+    no_monitors "$pid" "Xephyr did not start"
+  elif ! DISPLAY=$display quiet xprop -root -f _NET_WORKAREA 32c \
+         -set _NET_WORKAREA "0, 40, 1600, 560" ||
+       ! DISPLAY=$display quiet xprop -root -f _NET_SUPPORTED 32a \
+         -set _NET_SUPPORTED _NET_WORKAREA; then
+    no_monitors "$pid" "xprop failed on Xephyr's display $display"
+  else
+    echo "$display" > "$root/display-monitors"
+  fi
+}
+
+no_monitors() {
+  echo "wine-session.sh: $2: no two-monitor display, its tests will fail" >&2
+  kill "$1" 2>/dev/null || true
+  rm -f "$root/xephyr.pid"
+}
+
+# start_prefix NAME DISPLAY: the prefix's server and wineboot. Wine's own processes must not hold
+# the caller's pipes, or a test runner waits for ever.
+start_prefix() {
+  local keepalive=$build/tests-bin/wine_keepalive.exe
+  export WINEPREFIX=$root/$1 DISPLAY=$2
+  quiet "$serverbin" -p && quiet wine wineboot || return 1
+  # Keeps the prefix's desktop open between tests; the server's stop ends it.
+  if [ -f "$keepalive" ]; then setsid wine "$keepalive" </dev/null >/dev/null 2>&1 & fi
 }
 
 case $cmd in
@@ -93,33 +141,24 @@ case $cmd in
     ;;
   start)
     for f in "${PREFIXES[@]}"; do reset_registry "$f"; done
-    if [ -z "${DISPLAY:-}" ]; then
-      rm -f "$root/display.raw"
-      Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$root/display.raw" </dev/null >/dev/null 2>&1 &
-      echo $! > "$root/xvfb.pid"
-      for _ in $(seq 100); do [ -s "$root/display.raw" ] && break; sleep 0.1; done
-      echo ":$(head -n1 "$root/display.raw")" > "$root/display"
-    else
-      echo "$DISPLAY" > "$root/display"
-    fi
+    if [ -z "${DISPLAY:-}" ]; then start_xvfb; else echo "$DISPLAY" > "$root/display"; fi
     export DISPLAY=$(cat "$root/display")
     start_monitors
-    # Wine's own processes must not hold the caller's pipes, or a test runner waits for ever.
     pids=()
     for f in "${PREFIXES[@]}"; do
-      ( [ "$f" = monitors ] && export DISPLAY=$(cat "$root/display-monitors")
-        WINEPREFIX=$root/$f quiet "$serverbin" -p
-        WINEPREFIX=$root/$f quiet wine wineboot
-        # Keeps the prefix's desktop open between tests; the server's stop ends it.
-        if [ -f "$build/tests-bin/wine_keepalive.exe" ]; then
-          WINEPREFIX=$root/$f setsid wine "$build/tests-bin/wine_keepalive.exe" </dev/null >/dev/null 2>&1 &
-        fi ) &
+      display=$DISPLAY
+      if [ "$f" = monitors ]; then
+        display=$(cat "$root/display-monitors" 2>/dev/null) || continue
+      fi
+      # One prefix that does not start fails its own tests, not the others'.
+      start_prefix "$f" "$display" || echo "wine-session.sh: the prefix $f did not start" >&2 &
       pids+=($!)
     done
     wait "${pids[@]}"
     ;;
   stop)
-    for f in "${PREFIXES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
+    rm -f "$root/display-monitors"
+    for f in base "${PREFIXES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
     for server in xephyr xvfb; do
       pidfile=$root/$server.pid
       if [ -f "$pidfile" ]; then kill "$(cat "$pidfile")" 2>/dev/null || true; rm -f "$pidfile"; fi
