@@ -15,12 +15,30 @@ RECT PrimaryWorkArea() {
   return area;
 }
 
+struct Search {
+  GetMonitorInfoProc getMonitorInfo;
+  RECT rect;
+  bool shown;
+};
+
+// A monitor whose work area cannot be asked counts as showing the window: a saved place is
+// refused only when nothing shows any of it.
+BOOL CALLBACK ShowsOnMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  Search& search = *reinterpret_cast<Search*>(data);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  RECT shown;
+  bool asked = search.getMonitorInfo(monitor, &info) != FALSE;
+  if (!asked || IntersectRect(&shown, &search.rect, &info.rcWork)) search.shown = true;
+  return TRUE;
+}
+
 }  // namespace
 
 MonitorCalls& BoundMonitorCalls() {
   static MonitorCalls calls = [] {
     HMODULE user = GetModuleHandleA("user32.dll");
-    return MonitorCalls{Bind<MonitorFromRectProc>(user, "MonitorFromRect"),
+    return MonitorCalls{Bind<EnumDisplayMonitorsProc>(user, "EnumDisplayMonitors"),
                         Bind<GetMonitorInfoProc>(user, "GetMonitorInfoA")};
   }();
   return calls;
@@ -28,16 +46,14 @@ MonitorCalls& BoundMonitorCalls() {
 
 bool ShowsInAWorkArea(const RECT& rect) {
   const MonitorCalls& calls = BoundMonitorCalls();
-  RECT area = PrimaryWorkArea(), shown;
-  if (calls.monitorFromRect && calls.getMonitorInfo) {
-    // The monitor that holds the most of rect; none when rect lies beside every monitor.
-    HMONITOR monitor = calls.monitorFromRect(&rect, MONITOR_DEFAULTTONULL);
-    if (!monitor) return false;
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!calls.getMonitorInfo(monitor, &info)) return true;
-    area = info.rcWork;
+  if (calls.enumDisplayMonitors && calls.getMonitorInfo) {
+    // Every monitor the window touches; none when it lies beside them all.
+    Search search{calls.getMonitorInfo, rect, false};
+    if (calls.enumDisplayMonitors(nullptr, &rect, ShowsOnMonitor,
+                                  reinterpret_cast<LPARAM>(&search)))
+      return search.shown;
   }
+  RECT area = PrimaryWorkArea(), shown;
   return IntersectRect(&shown, &rect, &area) != FALSE;
 }
 

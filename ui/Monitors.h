@@ -5,13 +5,14 @@
 
 namespace ui {
 
-using MonitorFromRectProc = HMONITOR(WINAPI*)(LPCRECT rect, DWORD flags);
+using EnumDisplayMonitorsProc = BOOL(WINAPI*)(HDC dc, LPCRECT clip, MONITORENUMPROC callback,
+                                              LPARAM data);
 using GetMonitorInfoProc = BOOL(WINAPI*)(HMONITOR monitor, LPMONITORINFO info);
 
 // Bound from user32 at first use; null where the running Windows lacks them. Tests may replace
 // them to play Windows 95 or NT 4.0.
 struct MonitorCalls {
-  MonitorFromRectProc monitorFromRect;
+  EnumDisplayMonitorsProc enumDisplayMonitors;
   GetMonitorInfoProc getMonitorInfo;
 };
 MonitorCalls& BoundMonitorCalls();
