@@ -220,14 +220,15 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
 namespace {
 
 // Why Windows kept the file of a backup, in words; empty when the file is gone, deleted here or by
-// someone else before.
+// someone else before. Only the deletion's own error says the latter: a look-up also fails on a
+// folder that has become unreachable, or a file access is denied to.
 std::string DeleteBackupFile(const std::string& path, const std::string& name, size_t& deleted) {
     if (DeleteFileA(path.c_str())) {
         ++deleted;
         return "";
     }
     DWORD error = GetLastError();
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return "";
     if (IsReadOnly(path)) return "The backup " + Quoted(name) + " is read-only.";
     if (error == ERROR_SHARING_VIOLATION)
         return "The backup " + Quoted(name) + " is in use by another program.";
