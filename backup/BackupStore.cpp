@@ -71,32 +71,36 @@ struct Placed {
     bool done = false;
     std::string oldAt;  // the earlier backup, when it is no longer under its name
     std::string newAt;  // the new backup, when it did not get the name
+    std::string emptyAt;  // the empty file that reserved a free name, when it could not be deleted
 };
 
-// A name in the folder that no file has: MoveFileA renames only onto a free name.
-std::string FreeName(const std::string& folder) {
+// A name in the folder that no file has: MoveFileA renames only onto a free name. The empty file
+// that reserves it must go first; when it cannot, there is no name, and `kept` names the file.
+std::string FreeName(const std::string& folder, std::string& kept) {
     char path[MAX_PATH];
     if (!GetTempFileNameA(folder.c_str(), "old", 0, path)) return "";
-    DeleteFileA(path);
-    return path;
+    if (DeleteFileA(path)) return path;
+    kept = path;
+    return "";
 }
 
 // Windows 95, 98 and Me know no MoveFileEx. The earlier backup steps aside while the new file
 // takes its name, and comes back if that is refused; if even that is refused, both files stay
 // where they are, for the message to name.
 Placed RenameOver(const std::string& folder, const std::string& from, const std::string& to) {
-    if (!IsFile(to)) return {MoveFileA(from.c_str(), to.c_str()) != 0, "", ""};
-    std::string aside = FreeName(folder);
-    if (aside.empty() || !MoveFileA(to.c_str(), aside.c_str())) return {};
+    if (!IsFile(to)) return {MoveFileA(from.c_str(), to.c_str()) != 0, "", "", ""};
+    Placed refused;
+    std::string aside = FreeName(folder, refused.emptyAt);
+    if (aside.empty() || !MoveFileA(to.c_str(), aside.c_str())) return refused;
     if (MoveFileA(from.c_str(), to.c_str()))
-        return {true, DeleteFileA(aside.c_str()) ? "" : aside, ""};
+        return {true, DeleteFileA(aside.c_str()) ? "" : aside, "", ""};
     if (MoveFileA(aside.c_str(), to.c_str())) return {};
-    return {false, aside, from};
+    return {false, aside, from, ""};
 }
 
 Placed Replace(const std::string& folder, const std::string& from, const std::string& to) {
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {true, "", ""};
+        return {true, "", "", ""};
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return {};
     return RenameOver(folder, from, to);
 }
@@ -122,9 +126,13 @@ Outcome SaveOutcome(const std::string& folder, const std::string& name, const Pl
         return {true, "The backup " + Quoted(name) + " was saved, but Brenvik could not delete "
                       "the earlier backup of that name, which is now the file " +
                           Quoted(FileName(placed.oldAt)) + in};
+    std::string empty;
+    if (!placed.emptyAt.empty())
+        empty = " Brenvik could not delete the empty file " + Quoted(FileName(placed.emptyAt)) +
+                " it made" + in;
     if (placed.newAt.empty())
         return {false, "Brenvik could not write the backup " + Quoted(name) +
-                           ". Any earlier backup of that name is unchanged."};
+                           ". Any earlier backup of that name is unchanged." + empty};
     return {false, "Brenvik could not write the backup " + Quoted(name) +
                        ", nor put the earlier backup back under its name. The earlier backup is "
                        "now the file " + Quoted(FileName(placed.oldAt)) + " and the new one the "
@@ -220,14 +228,15 @@ Outcome RestoreBackup(const std::string& folder, const std::string& name, const 
 namespace {
 
 // Why Windows kept the file of a backup, in words; empty when the file is gone, deleted here or by
-// someone else before.
+// someone else before. Only the deletion's own error says the latter: a look-up also fails on a
+// folder that has become unreachable, or a file access is denied to.
 std::string DeleteBackupFile(const std::string& path, const std::string& name, size_t& deleted) {
     if (DeleteFileA(path.c_str())) {
         ++deleted;
         return "";
     }
     DWORD error = GetLastError();
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return "";
     if (IsReadOnly(path)) return "The backup " + Quoted(name) + " is read-only.";
     if (error == ERROR_SHARING_VIOLATION)
         return "The backup " + Quoted(name) + " is in use by another program.";

@@ -6,6 +6,7 @@
 #include "backup/BackupSettings.h"
 #include "backup/BackupStore.h"
 #include "settings/Settings.h"
+#include "tests/support/ImportHook.h"
 #include "tests/support/VolatileKey.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,54 @@ TEST_F(BackupFaults, NamesAreJudgedByTheirWholeFileName) {
     EXPECT_TRUE(FolderState(folder).empty());
 }
 
+namespace {
+
+// Deletions that fail where the look-up that follows fails too, as on a network folder just gone
+// or a file access is denied to; and one that says the file is gone, though it is still there.
+struct RefusedDelete { const char* file; DWORD error; bool lookUpFails; };
+const RefusedDelete RefusedDeletes[] = {{"busy.dat", ERROR_SHARING_VIOLATION, true},
+                                        {"denied.dat", ERROR_ACCESS_DENIED, true},
+                                        {"offline.dat", ERROR_BAD_NETPATH, true},
+                                        {"taken.dat", ERROR_FILE_NOT_FOUND, false}};
+
+const RefusedDelete* RefusalOf(LPCSTR path) {
+    for (const RefusedDelete& refused : RefusedDeletes)
+        if (_stricmp(PathFindFileNameA(path), refused.file) == 0) return &refused;
+    return nullptr;
+}
+
+void* realDeleteFile = nullptr;
+BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
+    const RefusedDelete* refused = RefusalOf(path);
+    if (!refused) return reinterpret_cast<decltype(&DeleteFileA)>(realDeleteFile)(path);
+    SetLastError(refused->error);
+    return FALSE;
+}
+
+void* realAttributes = nullptr;
+DWORD WINAPI FailingAttributes(LPCSTR path) {
+    const RefusedDelete* refused = RefusalOf(path);
+    if (!refused || !refused->lookUpFails)
+        return reinterpret_cast<decltype(&GetFileAttributesA)>(realAttributes)(path);
+    SetLastError(refused->error);
+    return INVALID_FILE_ATTRIBUTES;
+}
+
+Outcome DeleteRefused(const std::string& folder, const std::vector<std::string>& names) {
+    realDeleteFile = ReplaceImport("kernel32.dll", "DeleteFileA",
+                                   reinterpret_cast<void*>(RefusingDeleteFile));
+    realAttributes = ReplaceImport("kernel32.dll", "GetFileAttributesA",
+                                   reinterpret_cast<void*>(FailingAttributes));
+    Outcome outcome = DeleteBackups(folder, names);
+    ReplaceImport("kernel32.dll", "DeleteFileA", realDeleteFile);
+    ReplaceImport("kernel32.dll", "GetFileAttributesA", realAttributes);
+    EXPECT_NE(realDeleteFile, nullptr);
+    EXPECT_NE(realAttributes, nullptr);
+    return outcome;
+}
+
+}  // namespace
+
 // A backup whose file Windows keeps is named with the reason, and the closing sentence comes only
 // when another chosen backup really was deleted; one deleted by someone else is not told.
 TEST_F(BackupFaults, BackupsWindowsKeepsAreNamedWithTheReason) {
@@ -106,22 +155,32 @@ TEST_F(BackupFaults, BackupsWindowsKeepsAreNamedWithTheReason) {
     const std::string fixed = BackupPath(folder, "fixed"), open = BackupPath(folder, "open");
     WriteFileBytes(fixed, data);
     WriteFileBytes(open, data);
+    for (const RefusedDelete& refused : RefusedDeletes)
+        WriteFileBytes(folder + "\\" + refused.file, data);
     ASSERT_TRUE(SetFileAttributesA(fixed.c_str(), FILE_ATTRIBUTE_READONLY));
     HANDLE held = CreateFileA(open.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::string kept = "The backup \"fixed\" is read-only. It was not deleted.\nThe backup "
-                             "\"open\" is in use by another program. It was not deleted.";
-    Outcome some = DeleteBackups(folder, {"fixed", "keep", "open"});
+    const std::string kept =
+        "The backup \"busy\" is in use by another program. It was not deleted.\n"
+        "Windows gave error 5 when asked to delete the backup \"denied\". It was not deleted.\n"
+        "The backup \"fixed\" is read-only. It was not deleted.\n"
+        "Windows gave error 53 when asked to delete the backup \"offline\". It was not deleted.\n"
+        "The backup \"open\" is in use by another program. It was not deleted.";
+    const std::vector<std::string> chosen = {"busy", "denied", "fixed", "keep", "offline", "open",
+                                             "taken"};
+    Outcome some = DeleteRefused(folder, chosen);
     Remember();
-    Outcome none = DeleteBackups(folder, {"fixed", "keep", "open"});
+    Outcome none = DeleteRefused(folder, chosen);
     ExpectNothingChanged(none, kept);
     CloseHandle(held);
     SetFileAttributesA(fixed.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(some.done);
     EXPECT_EQ(some.message, kept + "\nThe other chosen backups were deleted.");
     EXPECT_EQ(none.message, kept);
-    EXPECT_EQ(files, (std::map<std::string, Bytes>{{"fixed.dat", data}, {"open.dat", data}}));
+    std::map<std::string, Bytes> left = {{"fixed.dat", data}, {"open.dat", data}};
+    for (const RefusedDelete& refused : RefusedDeletes) left[refused.file] = data;
+    EXPECT_EQ(files, left);
 }
 
 TEST_F(BackupFaults, RestoringAMissingBackupCreatesAndDeletesNothing) {

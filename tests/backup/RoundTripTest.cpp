@@ -154,24 +154,35 @@ TEST_F(BackupRegistry, NTBackupOverA95FileKeepsTheRecordsItDoesNotWrite) {
 // ERROR_CALL_NOT_IMPLEMENTED; saving over a backup there renames the old file aside and the new
 // one into its place. When that second rename is refused, the old file goes back; when even that
 // is refused, or the old file cannot be deleted after all, the files stay under the names the
-// message gives. Any other failure of the move refuses the save and leaves the folder as it was.
+// message gives. Any other failure of the move refuses the save and leaves the folder as it was,
+// and so does a refusal to set the old file aside or to find a free name for it.
+namespace {
+
 DWORD moveFileError = 0;
 BOOL WINAPI FailingMoveFileEx(LPCSTR, LPCSTR, DWORD) {
     SetLastError(moveFileError);
     return FALSE;
 }
 
-// Which renames onto "over.dat" MoveFileA refuses: none, the new file's (a "bak" temporary), all;
-// or none, while DeleteFileA refuses the old file set aside (an "old" temporary that holds data).
-enum class Onto { Free, NewRefused, AllRefused, AsideKept };
+// What is refused: no rename; the rename of the new file (a "bak" temporary) onto "over.dat";
+// every rename onto it; the deletion of the old file set aside (an "old" temporary that holds
+// data); the rename of "over.dat" aside, as while another program holds it open; the free name
+// for it ("old" temporaries); the deletion of the empty file that reserved that name.
+enum class Onto { Free, NewRefused, AllRefused, AsideKept, AsideRefused, NoFreeName,
+                  ReservedKept };
 Onto onto = Onto::Free;
+
+bool IsOver(const std::string& path) {
+    return path.size() > 9 && _stricmp(&path[path.size() - 9], "\\over.dat") == 0;
+}
+
 void* realMoveFile = nullptr;
 BOOL WINAPI RefusingMoveFile(LPCSTR from, LPCSTR to) {
-    std::string source = from, target = to;
+    std::string source = from;
     source = source.substr(source.rfind('\\') + 1);
-    bool refused = target.size() > 9 && _stricmp(&target[target.size() - 9], "\\over.dat") == 0 &&
-                   (onto == Onto::AllRefused ||
-                    (onto == Onto::NewRefused && _strnicmp(source.c_str(), "bak", 3) == 0));
+    bool newFile = _strnicmp(source.c_str(), "bak", 3) == 0;
+    bool refused = IsOver(to) ? onto == Onto::AllRefused || (onto == Onto::NewRefused && newFile)
+                              : IsOver(from) && onto == Onto::AsideRefused;
     if (!refused) return reinterpret_cast<decltype(&MoveFileA)>(realMoveFile)(from, to);
     SetLastError(ERROR_SHARING_VIOLATION);
     return FALSE;
@@ -183,11 +194,31 @@ BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
     name = name.substr(name.rfind('\\') + 1);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExA(path, GetFileExInfoStandard, &data);
-    if (onto != Onto::AsideKept || _strnicmp(name.c_str(), "old", 3) != 0 || data.nFileSizeLow == 0)
+    bool kept = onto == (data.nFileSizeLow == 0 ? Onto::ReservedKept : Onto::AsideKept);
+    if (!kept || _strnicmp(name.c_str(), "old", 3) != 0)
         return reinterpret_cast<decltype(&DeleteFileA)>(realDeleteFile)(path);
     SetLastError(ERROR_SHARING_VIOLATION);
     return FALSE;
 }
+
+void* realTempName = nullptr;
+UINT WINAPI RefusingTempName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR path) {
+    if (onto != Onto::NoFreeName || _stricmp(prefix, "old") != 0)
+        return reinterpret_cast<decltype(&GetTempFileNameA)>(realTempName)(folder, prefix, unique,
+                                                                          path);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return 0;
+}
+
+void* realMoveFileEx = nullptr;
+struct Hook { const char* function; void* replacement; void** real; };
+const Hook MoveHooks[] = {
+    {"MoveFileExA", reinterpret_cast<void*>(FailingMoveFileEx), &realMoveFileEx},
+    {"MoveFileA", reinterpret_cast<void*>(RefusingMoveFile), &realMoveFile},
+    {"DeleteFileA", reinterpret_cast<void*>(RefusingDeleteFile), &realDeleteFile},
+    {"GetTempFileNameA", reinterpret_cast<void*>(RefusingTempName), &realTempName}};
+
+}  // namespace
 
 TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
     const Bytes old(SavedFile("fresh").size(), 0xEE);
@@ -200,26 +231,22 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
                           {ERROR_CALL_NOT_IMPLEMENTED, Onto::NewRefused, false},
                           {ERROR_ACCESS_DENIED, Onto::Free, false},
                           {ERROR_CALL_NOT_IMPLEMENTED, Onto::AllRefused, false},
-                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AsideKept, true}};
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AsideKept, true},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::AsideRefused, false},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::NoFreeName, false},
+                          {ERROR_CALL_NOT_IMPLEMENTED, Onto::ReservedKept, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.error) + " onto " + std::to_string(int(c.moves)));
         WriteFileBytes(BackupPath(folder, "over"), old);
         auto files = FolderState(folder);
         moveFileError = c.error;
         onto = c.moves;
-        void* real = ReplaceImport("kernel32.dll", "MoveFileExA",
-                                   reinterpret_cast<void*>(FailingMoveFileEx));
-        realMoveFile = ReplaceImport("kernel32.dll", "MoveFileA",
-                                     reinterpret_cast<void*>(RefusingMoveFile));
-        realDeleteFile = ReplaceImport("kernel32.dll", "DeleteFileA",
-                                       reinterpret_cast<void*>(RefusingDeleteFile));
+        for (const Hook& hook : MoveHooks)
+            *hook.real = ReplaceImport("kernel32.dll", hook.function, hook.replacement);
         Outcome outcome = SaveBackup(folder, "over", system);
-        ReplaceImport("kernel32.dll", "MoveFileExA", real);
-        ReplaceImport("kernel32.dll", "MoveFileA", realMoveFile);
-        ReplaceImport("kernel32.dll", "DeleteFileA", realDeleteFile);
-        ASSERT_NE(real, nullptr);
-        ASSERT_NE(realMoveFile, nullptr);
-        ASSERT_NE(realDeleteFile, nullptr);
+        for (const Hook& hook : MoveHooks)
+            ReplaceImport("kernel32.dll", hook.function, *hook.real);
+        for (const Hook& hook : MoveHooks) ASSERT_NE(*hook.real, nullptr) << hook.function;
 
         EXPECT_EQ(outcome.done, c.replaced) << outcome.message;
         if (c.replaced) files["over.dat"] = expected;
@@ -232,7 +259,10 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
             named = {{"The earlier backup is now the file \"", &old},
                      {"the new one the file \"", &expected}};
         }
+        const Bytes empty;
         if (c.moves == Onto::AsideKept) named = {{"which is now the file \"", &old}};
+        if (c.moves == Onto::ReservedKept)
+            named = {{"could not delete the empty file \"", &empty}};
         for (const auto& [said, data] : named) {
             size_t at = outcome.message.find(said);
             ASSERT_NE(at, std::string::npos) << outcome.message;
