@@ -1,6 +1,6 @@
 #include "keeper/GetIpMod.h"
 
-#include <winsock.h>
+#include "keeper/Winsock.h"
 
 #include <cstring>
 
@@ -17,7 +17,7 @@ std::string GetIPFromHostName(const std::string& site)
 {
     if (site.size() > MaxHostName || site.find('\0') != std::string::npos)
         return UnresolvedText;
-    const hostent* host = gethostbyname(site.c_str());
+    const hostent* host = Winsock().HostByName(site.c_str());
     if (!host)
         return UnresolvedText;
     if (host->h_addrtype != AF_INET || host->h_length != 4)
@@ -26,6 +26,6 @@ std::string GetIPFromHostName(const std::string& site)
         return UnresolvedText;
     in_addr address;
     std::memcpy(&address, host->h_addr_list[0], sizeof address);
-    const char* text = inet_ntoa(address);
+    const char* text = Winsock().AddressText(address);
     return text ? std::string(text, strnlen(text, 16)) : std::string(UnresolvedText);
 }

@@ -1,21 +1,14 @@
 #include "keeper/ping2.h"
 
+#include "keeper/Bind.h"
+#include "keeper/Winsock.h"
 #include "ui/App.h"
-
-#include <winsock.h>
 
 const char* const CleanupErrorText = "Windows Sockets error occurred in Cleanup.";
 
 namespace {
 using IcmpCreateFileProc = HANDLE(WINAPI*)();
 using IcmpCloseHandleProc = BOOL(WINAPI*)(HANDLE);
-
-template <typename Proc>
-Proc Bind(HMODULE module, const char* name)
-{
-    // FARPROC is a stand-in for any function pointer; the detour through void (*)() says so.
-    return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // The ICMP calls live in icmp.dll up to Windows 2000 and in iphlpapi.dll from XP on.
 struct IcmpLibrary {
@@ -54,18 +47,18 @@ IcmpSendEchoProc SendEchoStandIn = nullptr;
 bool SocketsInitialize()
 {
     WSADATA data;
-    return WSAStartup(MAKEWORD(1, 1), &data) == 0;
+    return Winsock().Startup(MAKEWORD(1, 1), &data) == 0;
 }
 
 void SocketsCleanup()
 {
-    if (WSACleanup() != 0)
+    if (Winsock().Cleanup() != 0)
         ui::MsgBox(GetActiveWindow(), CleanupErrorText, "Olandri", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void PingAddress(const std::string& address, const std::string& data, PingReply& reply)
 {
-    const unsigned long target = inet_addr(address.c_str());
+    const unsigned long target = Winsock().Address(address.c_str());
     if (target == INADDR_NONE)
         return;
     const IcmpLibrary& icmp = Icmp();

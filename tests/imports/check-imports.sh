@@ -34,6 +34,7 @@ row_problem() {
   case $dll in
     COMCTL32.DLL)
       [ "$win9x" = 4.00 ] && [ "$nt" = 4.00 ] || echo "needs comctl32.dll $win9x, Windows 95 and NT 4.0 have 4.00";;
+    WSOCK32.DLL) echo "Windows 95 without TCP/IP has no wsock32.dll: bind it at run time";;
     *)
       case $win9x in 95) ;; 98) [ "$dll" = MSVCRT.DLL ] || echo "Windows 95 lacks it";;
                      -) echo "Windows 95, 98 and Me lack it";;

@@ -2,6 +2,7 @@
 #include "KeeperFixture.h"
 
 #include "keeper/KeeperArt.h"
+#include "keeper/Winsock.h"
 #include "keeper/ping2.h"
 
 #include <winsock.h>
@@ -257,6 +258,24 @@ TEST_F(PingCycle, ResultsOfOneCycle)
         }
     }
     EXPECT_TRUE(Messages().empty());
+}
+
+// Windows 95 without TCP/IP has no wsock32.dll: each cycle says so and records no result.
+TEST_F(PingCycle, MissingSocketsAreToldEachCycle)
+{
+    FakeReplies(40);
+    form.ChartData[89] = 30;
+    BindWinsock("no-such-wsock32.dll");
+    form.PingOnce();
+    form.PingOnce();
+    BindWinsock(nullptr);
+    const std::string told = "Olandri|Windows Sockets for 32 bit Windows environments is not "
+                             "successfully responding.|" + std::to_string(MB_OK);
+    EXPECT_EQ(std::vector<std::string>(2, told), Messages());
+    EXPECT_TRUE(Echoes.empty());
+    EXPECT_EQ(30, form.ChartData[89]);
+    EXPECT_EQ("", Status());
+    EXPECT_TRUE(form.ChartTimer.Enabled());
 }
 
 TEST_F(PingCycle, SiteOfAnyLengthIsSafe)

@@ -1,5 +1,6 @@
 // The ping engine against the loopback interface only: resolution, one echo, Winsock start-up.
 #include "keeper/GetIpMod.h"
+#include "keeper/Winsock.h"
 #include "keeper/ping2.h"
 #include "ui/App.h"
 
@@ -42,6 +43,20 @@ protected:
 };
 
 const std::string Request(56, '1');
+
+// A reply buffer that a sent echo would overwrite.
+PingReply Filled()
+{
+    PingReply reply;
+    std::memset(&reply, 0xAB, sizeof reply);
+    return reply;
+}
+
+bool Untouched(const PingReply& reply)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&reply);
+    return static_cast<size_t>(std::count(bytes, bytes + sizeof reply, 0xAB)) == sizeof reply;
+}
 }
 
 TEST_F(PingEngine, ResolvesNamesAndAddresses)
@@ -73,12 +88,9 @@ TEST_F(PingEngine, EchoToLoopbackAnswers)
 TEST_F(PingEngine, TextThatIsNoAddressSendsNothing)
 {
     for (const char* text : {UnresolvedText, NonIpText, "255.255.255.255", "", "1.2.3.4.5"}) {
-        PingReply reply;
-        std::memset(&reply, 0xAB, sizeof reply);
+        PingReply reply = Filled();
         PingAddress(text, Request, reply);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&reply);
-        EXPECT_EQ(sizeof reply, static_cast<size_t>(std::count(bytes, bytes + sizeof reply, 0xAB)))
-            << text;
+        EXPECT_TRUE(Untouched(reply)) << text;
     }
 }
 
@@ -117,4 +129,22 @@ TEST(PingEngineCleanup, FailedCleanupIsReported)
     EXPECT_EQ("Olandri|Windows Sockets error occurred in Cleanup.|" +
                   std::to_string(MB_OK | MB_ICONEXCLAMATION),
               Shown[0]);
+}
+
+// Windows 95 without TCP/IP has no wsock32.dll: every call fails as it would with one that fails.
+TEST(PingEngineWithoutSockets, EveryCallFails)
+{
+    RecordMessages messages;
+    BindWinsock("no-such-wsock32.dll");
+    EXPECT_FALSE(SocketsInitialize());
+    EXPECT_EQ(UnresolvedText, GetIPFromHostName("localhost"));
+    PingReply reply = Filled();
+    PingAddress("127.0.0.1", Request, reply);
+    SocketsCleanup();
+    BindWinsock(nullptr);
+    EXPECT_TRUE(Untouched(reply));
+    // as the cleanup of sockets never started
+    EXPECT_EQ(std::vector<std::string>{"Olandri|" + std::string(CleanupErrorText) + "|" +
+                                       std::to_string(MB_OK | MB_ICONEXCLAMATION)},
+              Shown);
 }
