@@ -2,11 +2,6 @@
 
 #include <cstdlib>
 
-const char* const kClassKey = "System\\CurrentControlSet\\Services\\Class";
-const char* const kVxDKey = "System\\CurrentControlSet\\Services\\VxD";
-const char* const kTcpipKey = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-const char* const kInternetKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-
 namespace {
 
 const std::string kNet = "System\\CurrentControlSet\\Services\\Class\\Net\\";
@@ -34,11 +29,11 @@ Place M(const std::string& key, const std::string& name) { return {Base::Machine
 
 std::string Where(const Place& place, const Slot& slot) {
     switch (place.base) {
-    case Base::Adapter: return Entry(HKEY_LOCAL_MACHINE, kNet + slot.adapter + place.key, place.name);
+    case Base::Adapter: return SnapshotKey(kNet + slot.adapter + place.key, place.name);
     case Base::Protocol:
-        return Entry(HKEY_LOCAL_MACHINE, std::string(kClassKey) + "\\" + slot.protocol + place.key, place.name);
-    case Base::Machine: return Entry(HKEY_LOCAL_MACHINE, place.key, place.name);
-    case Base::User: return Entry(HKEY_CURRENT_USER, place.key, place.name);
+        return SnapshotKey(std::string(kClassKey) + "\\" + slot.protocol + place.key, place.name);
+    case Base::Machine: return SnapshotKey(place.key, place.name);
+    case Base::User: return SnapshotKey(place.key, place.name, HKEY_CURRENT_USER);
     }
     return "";
 }
@@ -180,13 +175,6 @@ const NTColumn kColumnsNT[4][5] = {
     {Satellite1, Broadband2, Broadband3, Broadband4, Config5}};
 const NTColumn kLanColumnsXP[5] = {Lan1, DialUp2, DialUp3, DialUp2, Config5};
 
-// Windows 95, 98 and Me (and Wine playing them) store a text value with its terminating NUL,
-// whatever length the caller gives.
-std::string StoredText(const std::string& text) {
-    static const bool withNul = (GetVersion() & 0x80000000) != 0;
-    return Sz(withNul ? text + std::string(1, '\0') : text);
-}
-
 bool IsNT(Family family) { return family == Family::NT4 || family == Family::Win2K || family == Family::WinXP; }
 
 }  // namespace
@@ -200,15 +188,11 @@ std::vector<Slot> FixedSlots() {
 
 Slot DiscoveredSlot() { return {"0012", "NetTrans\\0007"}; }
 
-Snapshot ReadHandledState() {
-    Snapshot state;
-    ReadTree(HKEY_LOCAL_MACHINE, kClassKey, state);
-    ReadTree(HKEY_LOCAL_MACHINE, kVxDKey, state);
-    ReadTree(HKEY_LOCAL_MACHINE, kTcpipKey, state);
-    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-        ReadValue(root, kInternetKey, "MaxConnectionsPerServer", state);
-        ReadValue(root, kInternetKey, "MaxConnectionsPer1_0Server", state);
-    }
+RegSnapshot ReadHandledState() {
+    RegSnapshot state = SnapshotTrees(HKEY_LOCAL_MACHINE, {kClassKey, kVxDKey, kTcpipKey});
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+        for (const char* name : {"MaxConnectionsPerServer", "MaxConnectionsPer1_0Server"})
+            state.merge(SnapshotValue(root, kInternetKey, name));
     return state;
 }
 
@@ -238,15 +222,17 @@ void SeedOldState(const std::vector<Slot>& slots) {
             if (place.base == Base::Adapter) key = kNet + slot.adapter + place.key;
             if (place.base == Base::Protocol) key = std::string(kClassKey) + "\\" + slot.protocol + place.key;
             if (place.base == Base::User) PutDword(root, key, place.name, 6);
-            else PutSz(root, key, place.name, "old");
+            else PutString(root, key, place.name, "old");
         }
-        PutSz(HKEY_LOCAL_MACHINE, kNet + slot.adapter, "DriverDesc", "Adapter " + slot.adapter);
-        PutSz(HKEY_LOCAL_MACHINE, std::string(kClassKey) + "\\" + slot.protocol, "DriverDesc", "TCP/IP");
+        const std::string adapter = kNet + slot.adapter;
+        PutString(HKEY_LOCAL_MACHINE, adapter, "DriverDesc", "Adapter " + slot.adapter);
+        PutString(HKEY_LOCAL_MACHINE, std::string(kClassKey) + "\\" + slot.protocol, "DriverDesc",
+                  "TCP/IP");
     }
     PutDword(HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPerServer", 2);
     PutDword(HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPer1_0Server", 4);
-    PutSz(HKEY_LOCAL_MACHINE, kMstcp, "EnableDNS", "1");
-    PutSz(HKEY_LOCAL_MACHINE, kNWParams + "cachesize", "type", "int");
+    PutString(HKEY_LOCAL_MACHINE, kMstcp, "EnableDNS", "1");
+    PutString(HKEY_LOCAL_MACHINE, kNWParams + "cachesize", "type", "int");
     for (const char* name : kResetNT) PutDword(HKEY_LOCAL_MACHINE, kTcpipKey, name, 7777);
 }
 
@@ -265,15 +251,16 @@ const char* FamilyName(Family family) {
     return names[int(family)];
 }
 
-void ExpectReset9x(Snapshot& state, const Slot& slot) {
+void ExpectReset9x(RegSnapshot& state, const Slot& slot) {
     for (const Place& place : kReset9x) state.erase(Where(place, slot));
 }
 
-void ExpectResetNT(Snapshot& state) {
-    for (const char* name : kResetNT) state.erase(Entry(HKEY_LOCAL_MACHINE, kTcpipKey, name));
+void ExpectResetNT(RegSnapshot& state) {
+    for (const char* name : kResetNT) state.erase(SnapshotKey(kTcpipKey, name));
 }
 
-void ExpectPreset9x(Snapshot& state, Family family, int connection, int configuration, const Slot& slot) {
+void ExpectPreset9x(RegSnapshot& state, Family family, int connection, int configuration,
+                    const Slot& slot) {
     const bool is98 = family == Family::Win98;
     const Column column = (is98 ? kColumns98 : kColumns95Me)[connection][configuration - 1];
     for (const PresetRow& row : kPresets9x) {
@@ -283,21 +270,22 @@ void ExpectPreset9x(Snapshot& state, Family family, int connection, int configur
         if (is98 && configuration == 3 && connection != 0 && std::string(row.writer) == "Tcp1323Opts") continue;
         for (const Place& place : row.places) {
             const bool number = row.number && !is98;
-            state[Where(place, slot)] = number ? Dword(std::strtoul(cell, nullptr, 10)) : StoredText(cell);
+            state[Where(place, slot)] =
+                number ? DwordEntry(std::strtoul(cell, nullptr, 10)) : SzEntry(cell);
         }
     }
 }
 
-void ExpectPresetNT(Snapshot& state, Family family, int connection, int configuration) {
+void ExpectPresetNT(RegSnapshot& state, Family family, int connection, int configuration) {
     const NTColumn column = family == Family::WinXP && connection == 1 ? kLanColumnsXP[configuration - 1]
                                                                          : kColumnsNT[connection][configuration - 1];
     for (const NTRow& row : kPresetsNT)
         if (row.cells[column] != no)
-            state[Entry(HKEY_LOCAL_MACHINE, kTcpipKey, row.name)] = Dword(uint32_t(row.cells[column]));
+            state[SnapshotKey(kTcpipKey, row.name)] = DwordEntry(uint32_t(row.cells[column]));
 }
 
-Snapshot ExpectOptimize(Snapshot state, Family family, int connection, int configuration,
-                        const std::vector<Slot>& slots) {
+RegSnapshot ExpectOptimize(RegSnapshot state, Family family, int connection, int configuration,
+                           const std::vector<Slot>& slots) {
     if (family == Family::None) return state;
     if (IsNT(family)) {
         ExpectResetNT(state);

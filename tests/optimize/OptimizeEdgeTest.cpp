@@ -38,14 +38,10 @@ std::vector<AdapterSlot> ToAdapterSlots(const std::vector<Slot>& slots) {
 }
 
 // What one value reads as in a snapshot ("absent" when it is not there).
-std::string At(const Snapshot& state, HKEY root, const std::string& key, const std::string& name) {
-    auto found = state.find(Entry(root, key, name));
+std::string At(const RegSnapshot& state, HKEY root, const std::string& key,
+               const std::string& name) {
+    auto found = state.find(SnapshotKey(key, name, root));
     return found == state.end() ? "absent" : found->second;
-}
-
-// Windows 95, 98 and Me (and Wine playing them) keep a text's terminating NUL.
-std::string Text(const std::string& text) {
-    return Sz((GetVersion() & 0x80000000) ? text + std::string(1, '\0') : text);
 }
 
 class OptimizeEdges : public ::testing::Test {
@@ -58,8 +54,8 @@ protected:
     }
     void TearDown() override { ClearHandledState(); }
 
-    Snapshot Run(Family family, int connection, int configuration, const std::vector<Slot>& slots,
-                 bool* refused = nullptr) {
+    RegSnapshot Run(Family family, int connection, int configuration,
+                    const std::vector<Slot>& slots, bool* refused = nullptr) {
         bool r = OptimizeRegistry(Playing(family), connection, configuration, ToAdapterSlots(slots));
         if (refused) *refused = r;
         return ReadHandledState();
@@ -71,13 +67,13 @@ protected:
 TEST_F(OptimizeEdges, MeIsServedLike95AndNotLike98) {
     struct Case { Family family; std::string rcvWindow, tcp1323, sackOpts; };
     const Case cases[] = {
-        {Family::Win95, Dword(373760), Dword(3), Dword(1)},
-        {Family::WinMe, Dword(373760), Dword(3), Dword(1)},
-        {Family::Win98, Text("373760"), "absent", Text("1")},
+        {Family::Win95, DwordEntry(373760), DwordEntry(3), DwordEntry(1)},
+        {Family::WinMe, DwordEntry(373760), DwordEntry(3), DwordEntry(1)},
+        {Family::Win98, SzEntry("373760"), "absent", SzEntry("1")},
     };
     for (const Case& c : cases) {
         SetUp();
-        const Snapshot after = Run(c.family, kLan, 3, {DiscoveredSlot()});
+        const RegSnapshot after = Run(c.family, kLan, 3, {DiscoveredSlot()});
         SCOPED_TRACE(FamilyName(c.family));
         EXPECT_EQ(c.rcvWindow, At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
         EXPECT_EQ(c.rcvWindow, At(after, HKEY_LOCAL_MACHINE, kMstcpParams, "DefaultRcvWindow"));
@@ -91,13 +87,13 @@ TEST_F(OptimizeEdges, MeIsServedLike95AndNotLike98) {
 TEST_F(OptimizeEdges, DialUp2DiffersBetween95MeAnd98) {
     struct Case { Family family; std::string ipmtu, cachesize; };
     const Case cases[] = {
-        {Family::Win95, Text("576"), Text("64")},
-        {Family::WinMe, Text("576"), Text("64")},
-        {Family::Win98, Text("1500"), Text("0")},
+        {Family::Win95, SzEntry("576"), SzEntry("64")},
+        {Family::WinMe, SzEntry("576"), SzEntry("64")},
+        {Family::Win98, SzEntry("1500"), SzEntry("0")},
     };
     for (const Case& c : cases) {
         SetUp();
-        const Snapshot after = Run(c.family, kDialUp, 2, {DiscoveredSlot()});
+        const RegSnapshot after = Run(c.family, kDialUp, 2, {DiscoveredSlot()});
         SCOPED_TRACE(FamilyName(c.family));
         EXPECT_EQ(c.ipmtu, At(after, HKEY_LOCAL_MACHINE, kNet + "0012", "IPMTU"));
         EXPECT_EQ(c.cachesize, At(after, HKEY_LOCAL_MACHINE, kNWLink, "cachesize"));
@@ -108,17 +104,21 @@ TEST_F(OptimizeEdges, DialUp2DiffersBetween95MeAnd98) {
 TEST_F(OptimizeEdges, XPLanTakesDialUpPresetsWhile2000AndNTTakeBroadband) {
     struct Case { Family family; int configuration; uint32_t window; std::string tcp1323, dupAcks; };
     const Case cases[] = {
-        {Family::WinXP, 2, 23360, "absent", "absent"},  {Family::WinXP, 3, 23360, "absent", Dword(3)},
-        {Family::WinXP, 4, 23360, "absent", "absent"},  {Family::Win2K, 2, 373760, Dword(3), "absent"},
-        {Family::Win2K, 3, 373760, Dword(3), Dword(3)}, {Family::Win2K, 4, 373760, "absent", "absent"},
-        {Family::NT4, 2, 373760, Dword(3), "absent"},   {Family::NT4, 3, 373760, Dword(3), Dword(3)},
+        {Family::WinXP, 2, 23360, "absent", "absent"},
+        {Family::WinXP, 3, 23360, "absent", DwordEntry(3)},
+        {Family::WinXP, 4, 23360, "absent", "absent"},
+        {Family::Win2K, 2, 373760, DwordEntry(3), "absent"},
+        {Family::Win2K, 3, 373760, DwordEntry(3), DwordEntry(3)},
+        {Family::Win2K, 4, 373760, "absent", "absent"},
+        {Family::NT4, 2, 373760, DwordEntry(3), "absent"},
+        {Family::NT4, 3, 373760, DwordEntry(3), DwordEntry(3)},
         {Family::NT4, 4, 373760, "absent", "absent"},
     };
     for (const Case& c : cases) {
         SetUp();
-        const Snapshot after = Run(c.family, kLan, c.configuration, FixedSlots());
+        const RegSnapshot after = Run(c.family, kLan, c.configuration, FixedSlots());
         SCOPED_TRACE(std::string(FamilyName(c.family)) + " LAN #" + std::to_string(c.configuration));
-        EXPECT_EQ(Dword(c.window), At(after, HKEY_LOCAL_MACHINE, kTcpipKey, "TcpWindowSize"));
+        EXPECT_EQ(DwordEntry(c.window), At(after, HKEY_LOCAL_MACHINE, kTcpipKey, "TcpWindowSize"));
         EXPECT_EQ(c.tcp1323, At(after, HKEY_LOCAL_MACHINE, kTcpipKey, "Tcp1323Opts"));
         EXPECT_EQ(c.dupAcks, At(after, HKEY_LOCAL_MACHINE, kTcpipKey, "TcpMaxDupAcks"));
     }
@@ -128,16 +128,16 @@ TEST_F(OptimizeEdges, XPLanTakesDialUpPresetsWhile2000AndNTTakeBroadband) {
 TEST_F(OptimizeEdges, ConnectionLimitsAreDeletedForTheUserAndWrittenForTheMachine) {
     struct Case { Family family; int connection, configuration; std::string perServer, per10Server; };
     const Case cases[] = {
-        {Family::Win95, kDialUp, 1, Dword(2), Dword(4)},   // not written: the machine's stay
-        {Family::Win95, kDialUp, 3, Dword(8), Dword(16)},
-        {Family::Win95, kSatellite, 5, Dword(8), Dword(16)},
-        {Family::Win98, kPppoe, 3, Text("8"), Text("16")},
-        {Family::Win98, kLan, 4, Dword(2), Dword(4)},
-        {Family::WinMe, kWindowsDefaults, 1, Dword(2), Dword(4)},
+        {Family::Win95, kDialUp, 1, DwordEntry(2), DwordEntry(4)},  // not written: the machine's
+        {Family::Win95, kDialUp, 3, DwordEntry(8), DwordEntry(16)},
+        {Family::Win95, kSatellite, 5, DwordEntry(8), DwordEntry(16)},
+        {Family::Win98, kPppoe, 3, SzEntry("8"), SzEntry("16")},
+        {Family::Win98, kLan, 4, DwordEntry(2), DwordEntry(4)},
+        {Family::WinMe, kWindowsDefaults, 1, DwordEntry(2), DwordEntry(4)},
     };
     for (const Case& c : cases) {
         SetUp();
-        const Snapshot after = Run(c.family, c.connection, c.configuration, {DiscoveredSlot()});
+        const RegSnapshot after = Run(c.family, c.connection, c.configuration, {DiscoveredSlot()});
         SCOPED_TRACE(std::string(FamilyName(c.family)) + " " + std::to_string(c.connection) + " #" +
                      std::to_string(c.configuration));
         EXPECT_EQ(c.perServer, At(after, HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPerServer"));
@@ -148,54 +148,56 @@ TEST_F(OptimizeEdges, ConnectionLimitsAreDeletedForTheUserAndWrittenForTheMachin
 }
 
 TEST_F(OptimizeEdges, NTFamilyLeavesTheConnectionLimitsAlone) {
-    const Snapshot after = Run(Family::WinXP, kWindowsDefaults, 1, FixedSlots());
-    EXPECT_EQ(Dword(6), At(after, HKEY_CURRENT_USER, kInternetKey, "MaxConnectionsPerServer"));
-    EXPECT_EQ(Dword(2), At(after, HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPerServer"));
+    const RegSnapshot after = Run(Family::WinXP, kWindowsDefaults, 1, FixedSlots());
+    const char* const name = "MaxConnectionsPerServer";
+    EXPECT_EQ(DwordEntry(6), At(after, HKEY_CURRENT_USER, kInternetKey, name));
+    EXPECT_EQ(DwordEntry(2), At(after, HKEY_LOCAL_MACHINE, kInternetKey, name));
 }
 
 // A reset for one slot removes the global values that the preset of an earlier slot wrote, but
 // leaves that slot's own values.
 TEST_F(OptimizeEdges, LaterSlotResetRemovesTheEarlierPresetsGlobals) {
     ClearHandledState();
-    Snapshot expected = ReadHandledState();
+    RegSnapshot expected = ReadHandledState();
     Optimize95MeDialUp3("0000", "NetTrans\\0000");
     ResetDefaults95Me("0001", "NetTrans\\0001");
-    const Snapshot after = ReadHandledState();
+    const RegSnapshot after = ReadHandledState();
 
     for (const char* name : {"IPMTU", "MaxMTU"}) {
-        expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000", name)] = Text("1500");
-        expected[Entry(HKEY_LOCAL_MACHINE, kNetTrans + "0000", name)] = Text("1500");
+        expected[SnapshotKey(kNet + "0000", name)] = SzEntry("1500");
+        expected[SnapshotKey(kNetTrans + "0000", name)] = SzEntry("1500");
     }
     for (const char* name : {"MSS", "MaxMSS"}) {
-        expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000", name)] = Text("1460");
-        expected[Entry(HKEY_LOCAL_MACHINE, kNetTrans + "0000", name)] = Text("1460");
+        expected[SnapshotKey(kNet + "0000", name)] = SzEntry("1460");
+        expected[SnapshotKey(kNetTrans + "0000", name)] = SzEntry("1460");
     }
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000\\Ndi\\Params\\IPMTU", "default")] = Text("1500");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000", "Logging")] = Text("0");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000\\Ndi\\Params\\Logging", "default")] = Text("0");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000", "IPXHeaderCompression")] = Text("1");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000\\Ndi\\Params\\IPXHeaderCompression", "default")] = Text("1");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000", "PointToPointIP")] = Text("1");
-    expected[Entry(HKEY_LOCAL_MACHINE, kNet + "0000\\Ndi\\Params\\PointToPointIP", "default")] = Text("1");
+    expected[SnapshotKey(kNet + "0000\\Ndi\\Params\\IPMTU", "default")] = SzEntry("1500");
+    expected[SnapshotKey(kNet + "0000", "Logging")] = SzEntry("0");
+    expected[SnapshotKey(kNet + "0000\\Ndi\\Params\\Logging", "default")] = SzEntry("0");
+    expected[SnapshotKey(kNet + "0000", "IPXHeaderCompression")] = SzEntry("1");
+    expected[SnapshotKey(kNet + "0000\\Ndi\\Params\\IPXHeaderCompression", "default")] =
+        SzEntry("1");
+    expected[SnapshotKey(kNet + "0000", "PointToPointIP")] = SzEntry("1");
+    expected[SnapshotKey(kNet + "0000\\Ndi\\Params\\PointToPointIP", "default")] = SzEntry("1");
     // The machine's connection limits are not the reset's to delete.
-    expected[Entry(HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPerServer")] = Dword(8);
-    expected[Entry(HKEY_LOCAL_MACHINE, kInternetKey, "MaxConnectionsPer1_0Server")] = Dword(16);
+    expected[SnapshotKey(kInternetKey, "MaxConnectionsPerServer")] = DwordEntry(8);
+    expected[SnapshotKey(kInternetKey, "MaxConnectionsPer1_0Server")] = DwordEntry(16);
     EXPECT_EQ("", Differences(expected, after));
 }
 
 // With "Default Adapter" the globals end as the last slot's preset wrote them, and every slot
 // holds its values, also slot 10 ("0010", "NetTrans\0010").
 TEST_F(OptimizeEdges, DefaultAdapterTreatsSlots0000To0010) {
-    const Snapshot before = ReadHandledState();
-    const Snapshot after = Run(Family::Win95, kLan, 1, FixedSlots());
+    const RegSnapshot before = ReadHandledState();
+    const RegSnapshot after = Run(Family::Win95, kLan, 1, FixedSlots());
     for (const char* n : {"0000", "0005", "0009", "0010"}) {
         SCOPED_TRACE(n);
-        EXPECT_EQ(Text("1500"), At(after, HKEY_LOCAL_MACHINE, kNet + n, "IPMTU"));
-        EXPECT_EQ(Text("1500"), At(after, HKEY_LOCAL_MACHINE, kNetTrans + n, "IPMTU"));
+        EXPECT_EQ(SzEntry("1500"), At(after, HKEY_LOCAL_MACHINE, kNet + n, "IPMTU"));
+        EXPECT_EQ(SzEntry("1500"), At(after, HKEY_LOCAL_MACHINE, kNetTrans + n, "IPMTU"));
     }
     EXPECT_EQ(At(before, HKEY_LOCAL_MACHINE, kNet + "0012", "IPMTU"), At(after, HKEY_LOCAL_MACHINE, kNet + "0012", "IPMTU"));
-    EXPECT_EQ(Text("16"), At(after, HKEY_LOCAL_MACHINE, kNWLink, "cachesize"));
-    EXPECT_EQ(Dword(5840), At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
+    EXPECT_EQ(SzEntry("16"), At(after, HKEY_LOCAL_MACHINE, kNWLink, "cachesize"));
+    EXPECT_EQ(DwordEntry(5840), At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
 }
 
 TEST_F(OptimizeEdges, ResetOfAMissingSlotCreatesNoKey) {
@@ -207,12 +209,12 @@ TEST_F(OptimizeEdges, ResetOfAMissingSlotCreatesNoKey) {
 
 // A platform that sets no family flag, or a connection index outside the list, writes nothing.
 TEST_F(OptimizeEdges, NothingIsWrittenWithoutAFamilyOrAConnectionType) {
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
     struct Case { Family family; int connection; };
     for (const Case& c : {Case{Family::None, kLan}, Case{Family::None, kWindowsDefaults},
                           Case{Family::Win95, 5}, Case{Family::WinXP, -1}}) {
         bool refused = true;
-        const Snapshot after = Run(c.family, c.connection, 1, FixedSlots(), &refused);
+        const RegSnapshot after = Run(c.family, c.connection, 1, FixedSlots(), &refused);
         SCOPED_TRACE(std::string(FamilyName(c.family)) + " " + std::to_string(c.connection));
         EXPECT_EQ("", Differences(before, after));
         EXPECT_FALSE(refused);
@@ -225,12 +227,12 @@ TEST_F(OptimizeEdges, ARefusedWriteIsReported) {
     ASSERT_TRUE(MakeVolatileKey(HKEY_LOCAL_MACHINE, kNet + "0000"));
 
     bool refused = false;
-    const Snapshot after = Run(Family::Win95, kLan, 1, {{"0000", "NetTrans\\0000"}}, &refused);
+    const RegSnapshot after = Run(Family::Win95, kLan, 1, {{"0000", "NetTrans\\0000"}}, &refused);
     EXPECT_TRUE(refused);
-    EXPECT_EQ(Text("1500"), At(after, HKEY_LOCAL_MACHINE, kNet + "0000", "IPMTU"));
+    EXPECT_EQ(SzEntry("1500"), At(after, HKEY_LOCAL_MACHINE, kNet + "0000", "IPMTU"));
     EXPECT_EQ("absent", At(after, HKEY_LOCAL_MACHINE, kNet + "0000\\Ndi\\Params\\IPMTU", "default"));
-    EXPECT_EQ(Text("1500"), At(after, HKEY_LOCAL_MACHINE, kNetTrans + "0000", "IPMTU"));
-    EXPECT_EQ(Dword(5840), At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
+    EXPECT_EQ(SzEntry("1500"), At(after, HKEY_LOCAL_MACHINE, kNetTrans + "0000", "IPMTU"));
+    EXPECT_EQ(DwordEntry(5840), At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
 
     ClearHandledState();
     bool again = true;

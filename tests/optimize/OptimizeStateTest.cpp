@@ -37,12 +37,12 @@ TEST_P(OptimizeState, LeavesTheDocumentedValues) {
 
     ClearHandledState();
     SeedOldState(everySlot);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     const bool refused = OptimizeRegistry(COpSysInfo(), connection, configuration, ToAdapterSlots(slots));
 
     EXPECT_FALSE(refused);
-    const Snapshot expected = ExpectOptimize(before, family, connection, configuration, slots);
+    const RegSnapshot expected = ExpectOptimize(before, family, connection, configuration, slots);
     EXPECT_EQ("", Differences(expected, ReadHandledState()))
         << FamilyName(family) << ", " << kConnectionNames[connection] << " #" << configuration << ", "
         << (defaultAdapter ? "Default Adapter" : "one adapter");

@@ -51,13 +51,14 @@ protected:
         ui::InitCommonControls();
         ClearHandledState();
         DeleteTree(HKEY_LOCAL_MACHINE, kMstcpEnum);
-        PutSz(HKEY_LOCAL_MACHINE, std::string(kMstcpEnum) + "\\" + DiscoveredSlot().adapter, "Driver",
-              DiscoveredSlot().protocol);
+        PutString(HKEY_LOCAL_MACHINE, std::string(kMstcpEnum) + "\\" + DiscoveredSlot().adapter,
+                  "Driver", DiscoveredSlot().protocol);
         std::vector<Slot> everySlot = FixedSlots();
         everySlot.push_back(DiscoveredSlot());
         SeedOldState(everySlot);
-        PutSz(HKEY_LOCAL_MACHINE, std::string(kClassKey) + "\\Net\\" + DiscoveredSlot().adapter, "DriverDesc",
-              adapterDescription);
+        PutString(HKEY_LOCAL_MACHINE,
+                  std::string(kClassKey) + "\\Net\\" + DiscoveredSlot().adapter, "DriverDesc",
+                  adapterDescription);
         ui::SetMsgBoxHook([this](HWND, const std::string& text, const std::string& title, UINT style) {
             messages.push_back({text, title, style});
             return IDOK;
@@ -107,12 +108,12 @@ protected:
 TEST_F(OptimizeWindow, OneAdapterLanNumber3WritesTheFamilysValuesThenShowsTheRestartPanel) {
     const Family family = ThisFamily();
     Choose(0, 1, &form.Option10);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     Click(form.Command1);
     EXPECT_FALSE(form.Command1.Enabled());
     EXPECT_FALSE(form.Frame3.Visible());
-    const Snapshot expected = ExpectOptimize(before, family, 1, 3, {DiscoveredSlot()});
+    const RegSnapshot expected = ExpectOptimize(before, family, 1, 3, {DiscoveredSlot()});
     EXPECT_EQ("", Differences(expected, ReadHandledState())) << FamilyName(family);
 
     WaitForTheAnimation();
@@ -123,10 +124,10 @@ TEST_F(OptimizeWindow, OneAdapterLanNumber3WritesTheFamilysValuesThenShowsTheRes
 TEST_F(OptimizeWindow, DefaultAdapterSatelliteWithOption12TakesConfiguration5) {
     const Family family = ThisFamily();
     Choose(DefaultAdapterEntry(), 3, &form.Option12);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     Click(form.Command1);
-    const Snapshot expected = ExpectOptimize(before, family, 3, 5, FixedSlots());
+    const RegSnapshot expected = ExpectOptimize(before, family, 3, 5, FixedSlots());
     EXPECT_EQ("", Differences(expected, ReadHandledState())) << FamilyName(family);
     WaitForTheAnimation();
     EXPECT_TRUE(form.Frame3.Visible());
@@ -136,10 +137,10 @@ TEST_F(OptimizeWindow, WindowsDefaultsFromTheMenuOnlyResets) {
     const Family family = ThisFamily();
     form.Option11.SetValue(true);  // chosen earlier, and of no account for "Windows Defaults"
     Choose(DefaultAdapterEntry(), 4, nullptr);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     form.mnuOptimize_Click();
-    const Snapshot expected = ExpectOptimize(before, family, 4, 1, FixedSlots());
+    const RegSnapshot expected = ExpectOptimize(before, family, 4, 1, FixedSlots());
     EXPECT_EQ("", Differences(expected, ReadHandledState())) << FamilyName(family);
     WaitForTheAnimation();
     EXPECT_TRUE(form.Frame3.Visible());
@@ -159,10 +160,10 @@ TEST_F(OptimizeWindowWithDefaultAdapterCard, ChoosingItTreatsTheElevenSlots) {
     if (!Is9x(family)) GTEST_SKIP() << "no adapter list on the NT family";
     ASSERT_EQ("Default Adapter", form.cmbAdapter.List(0));
     Choose(0, 0, &form.Option8);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     Click(form.Command1);
-    const Snapshot expected = ExpectOptimize(before, family, 0, 1, FixedSlots());
+    const RegSnapshot expected = ExpectOptimize(before, family, 0, 1, FixedSlots());
     EXPECT_EQ("", Differences(expected, ReadHandledState())) << FamilyName(family);
     WaitForTheAnimation();
 }
@@ -172,7 +173,7 @@ TEST_F(OptimizeWindow, NoFamilyWritesNothingButAnimatesAndOffersTheRestart) {
     OptimizeVersionCall = PlayNoFamily;
     form.cmbAdapter.SetListIndex(DefaultAdapterEntry());
     Choose(-1, 1, &form.Option8);
-    const Snapshot before = ReadHandledState();
+    const RegSnapshot before = ReadHandledState();
 
     Click(form.Command1);
     EXPECT_EQ("", Differences(before, ReadHandledState()));

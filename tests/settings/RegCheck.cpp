@@ -1,7 +1,6 @@
 #include "RegCheck.h"
 
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 #include <cstdlib>
 #include <sstream>
@@ -53,28 +52,10 @@ bool ValueExists(HKEY root, const std::string& key, const std::string& name) {
     return Query(root, key, name, type, data);
 }
 
-void DeleteTree(HKEY root, const std::string& key) {
-    SHDeleteKeyA(root, key.c_str());
-    ASSERT_FALSE(KeyExists(root, key)) << key;
-}
-
 void DeleteValues(HKEY root, const std::string& key, const std::vector<std::string>& names) {
     HKEY handle;
     if (RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS) return;
     for (const std::string& name : names) RegDeleteValueA(handle, name.c_str());
-    RegCloseKey(handle);
-}
-
-void PutValue(HKEY root, const std::string& key, const std::string& name, DWORD type, const Bytes& data) {
-    HKEY handle;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
-              ERROR_SUCCESS) << key;
-    // The NT registry counts a NUL after the data as part of a text; Windows 9x stores a text up
-    // to its NUL whatever the length, so it gets a NUL there.
-    Bytes guarded = data;
-    guarded.push_back(NinetyFamily() ? 0 : 1);
-    EXPECT_EQ(RegSetValueExA(handle, name.c_str(), 0, type, guarded.data(), DWORD(data.size())),
-              ERROR_SUCCESS);
     RegCloseKey(handle);
 }
 

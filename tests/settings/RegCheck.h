@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/RegFunctions.h"
+#include "tests/support/RegSnapshot.h"  // DeleteTree, PutValue
 
 // A place where a value lives: key path under HKEY_LOCAL_MACHINE and value name.
 struct RegPlace {
@@ -16,10 +17,7 @@ struct RegPlace {
 
 bool KeyExists(HKEY root, const std::string& key);
 bool ValueExists(HKEY root, const std::string& key, const std::string& name);
-void DeleteTree(HKEY root, const std::string& key);
 void DeleteValues(HKEY root, const std::string& key, const std::vector<std::string>& names);
-// Stores raw data with any type, creating the key.
-void PutValue(HKEY root, const std::string& key, const std::string& name, DWORD type, const Bytes& data);
 Bytes TextBytes(const std::string& text);
 // Whether the test runs as Windows 95, 98 or Me (TEST_FAMILY).
 bool NinetyFamily();
