@@ -13,11 +13,14 @@ if [ "${IN_TEST_NETNS:-}" != 1 ]; then
   cmake --build "$build" -j "$(nproc)" >/dev/null
   exec unshare -n env IN_TEST_NETNS=1 "$0" "$build"
 fi
+# Whatever the benchmark starts ends with it, however it ends.
+trap '"$here/wine-session.sh" stop "$build"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 ip link set lo up
 unset DISPLAY
 "$here/wine-session.sh" prepare "$build" >/dev/null
 "$here/wine-session.sh" start "$build"
-trap '"$here/wine-session.sh" stop "$build"' EXIT
 export DISPLAY=$(cat "$build/wine/display") WINEDEBUG=-all WINEPREFIX=$build/wine/winxp
 bin=$build/bin
 

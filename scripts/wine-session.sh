@@ -19,6 +19,15 @@ serverbin=/usr/lib/wine/wineserver64
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
+# Debian's Wine starts 32-bit programs through a 32-bit loader, which a kernel without 32-bit
+# support refuses ("Exec format error"); no test could run there.
+check_loader() {
+  quiet wine --version && return
+  echo "wine-session.sh: Wine's 32-bit loader does not start: this machine may not run 32-bit" \
+       "x86 programs" >&2
+  exit 1
+}
+
 make_base() {
   local base=$root/base
   [ -f "$base/system.reg" ] && [ -f "$base/.ready" ] && return
@@ -135,6 +144,7 @@ start_prefix() {
 
 case $cmd in
   prepare)
+    check_loader
     make_base
     for f in "${PREFIXES[@]}"; do make_family "$f" & done
     wait
