@@ -13,69 +13,21 @@ namespace {
 
 struct Tree {
     HKEY root;
-    const char* rootName;
     const char* key;
 };
 
 const Tree Trees[] = {
-    {HKEY_LOCAL_MACHINE, "HKLM", "System\\CurrentControlSet\\Services\\Class\\Net"},
-    {HKEY_LOCAL_MACHINE, "HKLM", "System\\CurrentControlSet\\Services\\Class\\NetTrans"},
-    {HKEY_LOCAL_MACHINE, "HKLM", "System\\CurrentControlSet\\Services\\VxD"},
-    {HKEY_LOCAL_MACHINE, "HKLM", "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters"},
-    {HKEY_LOCAL_MACHINE, "HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"},
-    {HKEY_CURRENT_USER, "HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"},
+    {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\Net"},
+    {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans"},
+    {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD"},
+    {HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters"},
+    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"},
+    {HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"},
 };
 
 const char* const NTValues[] = {"TcpWindowSize", "DefaultTTL", "SessionKeepAlive",
                                 "EnablePMTUBHDetect", "EnablePMTUDiscovery", "SackOpts",
                                 "Tcp1323Opts", "TcpUseRFC1122UrgentPointer", "TcpMaxDupAcks"};
-
-std::string Describe(DWORD type, const std::vector<unsigned char>& data) {
-    std::string text = std::to_string(type) + ":";
-    if (type == REG_DWORD && data.size() == 4) {
-        uint32_t n = data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24;
-        return text + std::to_string(n);
-    }
-    if (type == REG_SZ) {
-        // Windows 95, 98 and Me keep a closing NUL that readers do not see.
-        std::string sz(data.begin(), data.end());
-        return text + sz.substr(0, sz.find('\0'));
-    }
-    char hex[4];
-    for (unsigned char c : data) {
-        std::snprintf(hex, sizeof hex, "%02X ", c);
-        text += hex;
-    }
-    return text;
-}
-
-void ReadTree(HKEY root, const std::string& label, const std::string& key, Snapshot& into) {
-    HKEY handle;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return;
-    for (DWORD i = 0;; ++i) {
-        char name[512];
-        DWORD nameLength = sizeof name, type = 0, size = 0;
-        if (RegEnumValueA(handle, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            break;
-        std::vector<unsigned char> data(size);
-        nameLength = sizeof name;
-        RegEnumValueA(handle, i, name, &nameLength, nullptr, &type, data.data(), &size);
-        data.resize(size);
-        std::string path = label + "\\" + key + "|" + name;
-        CharLowerA(path.data());
-        into[path] = Describe(type, data);
-    }
-    std::vector<std::string> subkeys;
-    for (DWORD i = 0;; ++i) {
-        char name[512];
-        DWORD nameLength = sizeof name;
-        if (RegEnumKeyExA(handle, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        subkeys.push_back(name);
-    }
-    RegCloseKey(handle);
-    for (const std::string& sub : subkeys) ReadTree(root, label, key + "\\" + sub, into);
-}
 
 void RemoveTree(const std::string& folder) {
     SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -98,24 +50,10 @@ void RemoveTree(const std::string& folder) {
 
 }  // namespace
 
-Snapshot RegistryState() {
-    Snapshot state;
-    for (const Tree& tree : Trees) ReadTree(tree.root, tree.rootName, tree.key, state);
+RegSnapshot RegistryState() {
+    RegSnapshot state;
+    for (const Tree& tree : Trees) state.merge(SnapshotTree(tree.root, tree.key));
     return state;
-}
-
-std::string Differences(const Snapshot& expected, const Snapshot& actual) {
-    std::string out;
-    for (const auto& [path, value] : expected) {
-        auto found = actual.find(path);
-        if (found == actual.end())
-            out += "missing " + path + " = " + value + "\n";
-        else if (found->second != value)
-            out += "changed " + path + ": " + value + " -> " + found->second + "\n";
-    }
-    for (const auto& [path, value] : actual)
-        if (!expected.count(path)) out += "unexpected " + path + " = " + value + "\n";
-    return out;
 }
 
 void ClearTunedValues() {
@@ -183,28 +121,6 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes) {
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
-}
-
-void PutSz(HKEY root, const std::string& key, const std::string& name, const std::string& text) {
-    HKEY handle;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr)) return;
-    RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()), DWORD(text.size()));
-    RegCloseKey(handle);
-}
-
-void PutDword(HKEY root, const std::string& key, const std::string& name, uint32_t number) {
-    HKEY handle;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr)) return;
-    RegSetValueExA(handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
-    RegCloseKey(handle);
-}
-
-bool HasValue(HKEY root, const std::string& key, const std::string& name) {
-    HKEY handle;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-    bool found = RegQueryValueExA(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(handle);
-    return found;
 }
 
 RefusedWrites::RefusedWrites()

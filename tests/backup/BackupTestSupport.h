@@ -5,25 +5,18 @@
 
 #include "backup/BackupFormat.h"
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
-struct SavedRegValue;  // tests/support/RegSnapshot.h
+#include "tests/support/RegSnapshot.h"
 
 namespace backup_test {
 
 using backup::Bytes;
 
-// "HKLM\key|name" -> type and data, e.g. "1:576" for REG_SZ, "4:2144" for REG_DWORD,
-// "3:01 00" for REG_BINARY.
-using Snapshot = std::map<std::string, std::string>;
-
 // Every value under the keys that backups read, restores write and deletions touch.
-Snapshot RegistryState();
-// The differences, one line each; empty when equal.
-std::string Differences(const Snapshot& expected, const Snapshot& actual);
+RegSnapshot RegistryState();
 
 // Deletes every key that holds tuned values, so a test starts from nothing.
 void ClearTunedValues();
@@ -38,10 +31,6 @@ std::string FreshFolder(const std::string& name);
 std::map<std::string, Bytes> FolderState(const std::string& folder);
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
-
-void PutSz(HKEY root, const std::string& key, const std::string& name, const std::string& text);
-void PutDword(HKEY root, const std::string& key, const std::string& name, uint32_t number);
-bool HasValue(HKEY root, const std::string& key, const std::string& name);
 
 // While it lives, the key above the first values a restore writes is an empty volatile key, below
 // which Windows refuses the lasting keys the writers create: Tcpip on the NT family, adapter 0000

@@ -233,7 +233,7 @@ TEST_F(BackupDialogs, RestorePutsTheSavedValuesBackAndCloses) {
     SetDefaultTTLNT(64);
     SetTcpWindowSizeNT(8760);
     ASSERT_TRUE(backup::SaveBackup(folder, "saved", COpSysInfo()).done);
-    Snapshot before = RegistryState();
+    RegSnapshot before = RegistryState();
     SetDefaultTTLNT(32);
     SetSackOptsNT(1);
     Restore restore(folder);

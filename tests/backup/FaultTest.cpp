@@ -58,7 +58,7 @@ protected:
     }
     COpSysInfo system;
     std::string folder;
-    Snapshot registry;
+    RegSnapshot registry;
     std::map<std::string, Bytes> files;
 };
 

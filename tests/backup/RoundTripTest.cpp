@@ -74,20 +74,22 @@ void ChangeEverything(Layout layout) {
 }
 
 // What the registry should hold after the restore, given what it held before the backup.
-Snapshot ExpectedAfterRestore(Snapshot before, const Snapshot& after, Layout layout) {
+RegSnapshot ExpectedAfterRestore(RegSnapshot before, const RegSnapshot& after, Layout layout) {
     static const std::set<std::string> numbers = {
         "bsdurgent", "defaultrcvwindow", "pmtuautodetection", "pmtublackholedetect",
         "pmtublackholeenabled", "pmtudiscovery", "sackopts", "tcp1323opts",
         "tcpuserfc1122urgentpointer", "maxdupacks", "maxconnectionsperserver",
         "maxconnectionsper1_0server", "tcpwindowsize", "defaultttl", "sessionkeepalive",
         "enablepmtubhdetect", "enablepmtudiscovery", "tcpmaxdupacks"};
+    const std::string dword = "dword:";
     for (auto it = before.begin(); it != before.end();) {
         std::string name = it->first.substr(it->first.find('|') + 1);
-        bool number = numbers.count(name) && it->second.rfind("4:", 0) == 0 &&
+        bool number = numbers.count(name) && it->second.rfind(dword, 0) == 0 &&
                       it->first.find("\\class\\") == std::string::npos;
         if (number && IsMe()) {
-            it->second = "1:" + it->second.substr(2);  // kept as text, restored by the 98 writer
-        } else if (number && it->second == "4:0" && layout != Layout::Win98) {
+            // kept as text, restored by the 98 writer
+            it->second = SzEntry(it->second.substr(dword.size()));
+        } else if (number && it->second == DwordEntry(0) && layout != Layout::Win98) {
             it = before.erase(it);  // a saved 0 means "delete"
             continue;
         }
@@ -299,14 +301,14 @@ TEST_F(BackupRegistry, RestoreAfterOptimizeBringsBackTheRegistry) {
         ClearTunedValues();
         OptimizeRegistry(system, run.connection, run.configuration, FixedSlots());
         TuneByHand(layout);
-        Snapshot before = RegistryState();
+        RegSnapshot before = RegistryState();
         ASSERT_TRUE(SaveBackup(folder, "tuned", system).done);
         ChangeEverything(layout);
         ASSERT_NE(RegistryState(), before);
         Outcome restored = RestoreBackup(folder, "tuned", system);
         EXPECT_TRUE(restored.done);
         EXPECT_EQ(restored.message, "");
-        Snapshot after = RegistryState();
+        RegSnapshot after = RegistryState();
         EXPECT_EQ(Differences(ExpectedAfterRestore(before, after, layout), after), "");
     }
 }
@@ -348,12 +350,12 @@ TEST_F(BackupRegistry, EmptyValuesAreDeletedAtEveryPlaceOfTheirRow) {
         add(M, vxd + "NETBEUI\\Ndi\\params\\sessions", {"", "default", "max", "min"});
         add(HKEY_CURRENT_USER, InternetKey, {"MaxConnectionsPerServer", "MaxConnectionsPer1_0Server"});
     }
-    for (const auto& [root, key, name] : places) PutSz(root, key, name, "5");
-    PutSz(M, TcpKey, "Untouched", "1");
-    PutSz(M, InternetKey, "MaxConnectionsPerServer", "9");  // the machine's copy is not deleted
+    for (const auto& [root, key, name] : places) PutString(root, key, name, "5");
+    PutString(M, TcpKey, "Untouched", "1");
+    PutString(M, InternetKey, "MaxConnectionsPerServer", "9");  // the machine's copy is not deleted
     ASSERT_TRUE(RestoreBackup(folder, "empty", system).done);
     for (const auto& [root, key, name] : places)
-        EXPECT_FALSE(HasValue(root, key, name)) << key << " | " << name;
-    EXPECT_TRUE(HasValue(M, TcpKey, "Untouched"));
-    EXPECT_TRUE(HasValue(M, InternetKey, "MaxConnectionsPerServer"));
+        EXPECT_TRUE(SnapshotValue(root, key, name).empty()) << key << " | " << name;
+    EXPECT_FALSE(SnapshotValue(M, TcpKey, "Untouched").empty());
+    EXPECT_FALSE(SnapshotValue(M, InternetKey, "MaxConnectionsPerServer").empty());
 }
