@@ -92,6 +92,15 @@ void WalkKey(HKEY key, const std::string& path, Visit&& visit) {
   }
 }
 
+// WalkKey over the tree below key, when there is one.
+template <class Visit>
+void WalkTree(HKEY root, const std::string& key, Visit&& visit) {
+  HKEY handle;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return;
+  WalkKey(handle, key, visit);
+  RegCloseKey(handle);
+}
+
 HKEY CreateKey(HKEY root, const std::string& key) {
   HKEY handle = nullptr;
   if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
@@ -116,13 +125,10 @@ std::string HexEntry(const std::string& bytes) {
 
 RegSnapshot SnapshotTree(HKEY root, const std::string& key) {
   RegSnapshot out;
-  HKEY handle;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return out;
-  WalkKey(handle, key, [&](const std::string& at, const std::string& name, DWORD type,
-                           const Data& data) {
+  WalkTree(root, key, [&](const std::string& at, const std::string& name, DWORD type,
+                          const Data& data) {
     if (type != kKeyOnly) out[SnapshotKey(at, name, root)] = Entry(type, data);
   });
-  RegCloseKey(handle);
   return out;
 }
 
@@ -175,13 +181,10 @@ void DeleteTree(HKEY root, const std::string& key) {
 
 SavedTree SaveTree(HKEY root, const std::string& key) {
   SavedTree out;
-  HKEY handle;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return out;
-  WalkKey(handle, key, [&](const std::string& at, const std::string& name, DWORD type,
-                           const Data& data) {
+  WalkTree(root, key, [&](const std::string& at, const std::string& name, DWORD type,
+                          const Data& data) {
     out.push_back({at, name, type, std::string(data.begin(), data.end())});
   });
-  RegCloseKey(handle);
   return out;
 }
 
