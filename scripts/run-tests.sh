@@ -22,7 +22,13 @@ trap stop EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
-run() { setsid "$@" & step=$!; wait "$step"; }
+run() {
+  local rc=0
+  setsid "$@" & step=$!
+  wait "$step" || rc=$?
+  step=
+  return "$rc"
+}
 
 ip link set lo up
 unset DISPLAY
@@ -35,7 +41,6 @@ cd "$build"
 status=0
 rm -f Testing/Temporary/LastTest.log
 run ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2 "$@" </dev/null || status=$?
-step=
 # A second run hides nothing: every test that needed one is named, with how it ended.
 "$here/second-tries.sh" Testing/Temporary/LastTest.log || true
 exit "$status"
