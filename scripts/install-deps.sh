@@ -9,13 +9,16 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
-  exit 1
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  export DEBIAN_FRONTEND=noninteractive
+  # A mirror caught mid-sync fails one list; the install below says whether it matters.
+  apt-get update -qq || echo "install-deps.sh: some package lists did not update" >&2
+  apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
-echo "Installing: ${missing[*]}"
-dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${missing[@]}" >/dev/null
+bash "$(dirname "$0")/i386-emulation.sh"

@@ -20,11 +20,11 @@ serverbin=/usr/lib/wine/wineserver64
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
 # Debian's Wine starts 32-bit programs through a 32-bit loader, which a kernel without 32-bit
-# support refuses ("Exec format error"); no test could run there.
+# support refuses ("Exec format error") until scripts/i386-emulation.sh has set up qemu-i386.
 check_loader() {
   quiet wine --version && return
   echo "wine-session.sh: Wine's 32-bit loader does not start: this machine may not run 32-bit" \
-       "x86 programs" >&2
+       "x86 programs (as root, scripts/i386-emulation.sh runs them through qemu-i386)" >&2
   exit 1
 }
 
