@@ -134,16 +134,16 @@ DWORD WINAPI FailingAttributes(LPCSTR path) {
 }
 
 Outcome DeleteRefused(const std::string& folder, const std::vector<std::string>& names) {
-    realDeleteFile = ReplaceImport("kernel32.dll", "DeleteFileA",
-                                   reinterpret_cast<void*>(RefusingDeleteFile));
-    realAttributes = ReplaceImport("kernel32.dll", "GetFileAttributesA",
-                                   reinterpret_cast<void*>(FailingAttributes));
-    Outcome outcome = DeleteBackups(folder, names);
-    ReplaceImport("kernel32.dll", "DeleteFileA", realDeleteFile);
-    ReplaceImport("kernel32.dll", "GetFileAttributesA", realAttributes);
-    EXPECT_NE(realDeleteFile, nullptr);
-    EXPECT_NE(realAttributes, nullptr);
-    return outcome;
+    ImportSwap deletes("kernel32.dll", "DeleteFileA", reinterpret_cast<void*>(RefusingDeleteFile));
+    ImportSwap lookUps("kernel32.dll", "GetFileAttributesA",
+                       reinterpret_cast<void*>(FailingAttributes));
+    realDeleteFile = deletes.real();
+    realAttributes = lookUps.real();
+    if (!realDeleteFile || !realAttributes) {
+        ADD_FAILURE() << "DeleteFileA or GetFileAttributesA is not imported";
+        return {};
+    }
+    return DeleteBackups(folder, names);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <list>
 #include <set>
 
 using namespace backup;
@@ -243,12 +244,16 @@ TEST_F(BackupRegistry, SavingOverABackupWhereMoveFileExFails) {
         auto files = FolderState(folder);
         moveFileError = c.error;
         onto = c.moves;
-        for (const Hook& hook : MoveHooks)
-            *hook.real = ReplaceImport("kernel32.dll", hook.function, hook.replacement);
-        Outcome outcome = SaveBackup(folder, "over", system);
-        for (const Hook& hook : MoveHooks)
-            ReplaceImport("kernel32.dll", hook.function, *hook.real);
-        for (const Hook& hook : MoveHooks) ASSERT_NE(*hook.real, nullptr) << hook.function;
+        Outcome outcome{};
+        {
+            std::list<ImportSwap> swaps;
+            for (const Hook& hook : MoveHooks) {
+                *hook.real = swaps.emplace_back("kernel32.dll", hook.function, hook.replacement)
+                                 .real();
+                ASSERT_NE(*hook.real, nullptr) << hook.function;
+            }
+            outcome = SaveBackup(folder, "over", system);
+        }
 
         EXPECT_EQ(outcome.done, c.replaced) << outcome.message;
         if (c.replaced) files["over.dat"] = expected;

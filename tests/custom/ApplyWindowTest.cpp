@@ -189,11 +189,12 @@ TEST_F(ApplyWindow, TheHourglassShowsDuringTheWritesOf95AndMeOnly) {
   Choose(9, 1);   // TcpOpts "On"
   watchedForm = form.get();
   pointersAtWrites.clear();
-  realSetValue = reinterpret_cast<SetValueCall>(
-      ReplaceImport("advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(WatchingSetValue)));
-  ASSERT_NE(realSetValue, nullptr);
-  SendMessageA(form->Command4.hwnd(), BM_CLICK, 0, 0);
-  ReplaceImport("advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(realSetValue));
+  {
+    ImportSwap watch("advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(WatchingSetValue));
+    realSetValue = reinterpret_cast<SetValueCall>(watch.real());
+    ASSERT_NE(realSetValue, nullptr);
+    SendMessageA(form->Command4.hwnd(), BM_CLICK, 0, 0);
+  }
 
   const ui::Pointer during = Family() == "win95" || Family() == "winme" ? ui::Pointer::Hourglass
                                                                        : ui::Pointer::Default;

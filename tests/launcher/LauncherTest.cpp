@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -210,13 +211,14 @@ TEST_F(LaunchTest, RestartRebootsWhereTheTokenCallsAreStubs) {
       {"OpenProcessToken", reinterpret_cast<void*>(OpenProcessTokenStub)},
       {"LookupPrivilegeValueA", reinterpret_cast<void*>(LookupPrivilegeValueStub)},
       {"AdjustTokenPrivileges", reinterpret_cast<void*>(AdjustTokenPrivilegesStub)}};
-  std::vector<void*> real;
-  for (const auto& [call, stub] : stubs) real.push_back(ReplaceImport("advapi32.dll", call, stub));
-  stubCalls = 0;
-  Click(form.Command13.hwnd());
-  for (size_t i = 0; i < real.size(); ++i) ReplaceImport("advapi32.dll", stubs[i].first, real[i]);
-
-  for (void* call : real) EXPECT_NE(call, nullptr);
+  {
+    std::list<ImportSwap> swaps;
+    for (const auto& [call, stub] : stubs) {
+      ASSERT_NE(swaps.emplace_back("advapi32.dll", call, stub).real(), nullptr) << call;
+    }
+    stubCalls = 0;
+    Click(form.Command13.hwnd());
+  }
   EXPECT_GE(stubCalls, 1);
   EXPECT_EQ(exits, (std::vector<std::pair<UINT, DWORD>>{{EWX_REBOOT, 0xFFFFFFFFu}}));
   EXPECT_TRUE(messages.empty());
