@@ -14,7 +14,7 @@ starts && exit 0
 [ "$(id -u)" -eq 0 ] ||
   fail "this kernel runs no 32-bit x86 programs; run as root to run them through qemu-i386"
 
-# Bookworm's own qemu 7.2 crashes Wine's ICMP and some test programs; its backports carry 10.0.
+# Under bookworm's own qemu 7.2 Wine's ICMP and some test programs crashed; its backports carry 10.0.
 export DEBIAN_FRONTEND=noninteractive
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 release=()
