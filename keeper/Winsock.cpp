@@ -1,8 +1,10 @@
 #include "keeper/Winsock.h"
 
-#include "keeper/Bind.h"
+#include "ui/Bind.h"
 
 namespace {
+using ui::Bind;
+
 int WINAPI NoStartup(WORD, LPWSADATA) { return WSASYSNOTREADY; }
 int WINAPI NoCleanup() { return SOCKET_ERROR; }
 hostent* WINAPI NoHost(const char*) { return nullptr; }

@@ -1,12 +1,14 @@
 #include "keeper/ping2.h"
 
-#include "keeper/Bind.h"
 #include "keeper/Winsock.h"
 #include "ui/App.h"
+#include "ui/Bind.h"
 
 const char* const CleanupErrorText = "Windows Sockets error occurred in Cleanup.";
 
 namespace {
+using ui::Bind;
+
 using IcmpCreateFileProc = HANDLE(WINAPI*)();
 using IcmpCloseHandleProc = BOOL(WINAPI*)(HANDLE);
 

@@ -1,4 +1,6 @@
 #include "ui/App.h"
+
+#include "ui/Bind.h"
 #include <commctrl.h>
 
 namespace ui {
@@ -13,10 +15,7 @@ MsgBoxHook msgBoxHook;
 using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 HtmlHelpProc BindHtmlHelp() {
-  static HtmlHelpProc proc = [] {
-    HMODULE library = LoadLibraryA("hhctrl.ocx");
-    return library ? reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA"))) : nullptr;
-  }();
+  static HtmlHelpProc proc = Bind<HtmlHelpProc>(LoadLibraryA("hhctrl.ocx"), "HtmlHelpA");
   return proc;
 }
 
@@ -93,8 +92,7 @@ void InitCommonControls() {
   // InitCommonControlsEx came with version 4.70 of the common controls; Windows 95 and NT 4.0
   // as shipped have 4.00, where the old call registers every class.
   using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  auto initEx = reinterpret_cast<InitProc>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx")));
+  auto initEx = Bind<InitProc>(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx");
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                    ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   if (!initEx || !initEx(&classes)) ::InitCommonControls();

@@ -1,12 +1,9 @@
 #include "ui/Monitors.h"
 
+#include "ui/Bind.h"
+
 namespace ui {
 namespace {
-
-template <class Proc>
-Proc Bind(HMODULE module, const char* name) {
-  return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 RECT PrimaryWorkArea() {
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
