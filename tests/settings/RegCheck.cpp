@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 
 const char kClassTree[] = "System\\CurrentControlSet\\Services\\Class";
@@ -61,11 +60,6 @@ void DeleteValues(HKEY root, const std::string& key, const std::vector<std::stri
 
 Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-bool NinetyFamily() {
-    const char* family = getenv("TEST_FAMILY");
-    const std::string name = family ? family : "";
-    return name == "win95" || name == "win98" || name == "winme";
-}
 
 Bytes StoredText(const std::string& text) {
     Bytes bytes = TextBytes(text);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/RegFunctions.h"
-#include "tests/support/RegSnapshot.h"  // DeleteTree, PutValue
+#include "tests/support/RegSnapshot.h"  // DeleteTree, PutValue, NinetyFamily
 
 // A place where a value lives: key path under HKEY_LOCAL_MACHINE and value name.
 struct RegPlace {
@@ -19,8 +19,6 @@ bool KeyExists(HKEY root, const std::string& key);
 bool ValueExists(HKEY root, const std::string& key, const std::string& name);
 void DeleteValues(HKEY root, const std::string& key, const std::vector<std::string>& names);
 Bytes TextBytes(const std::string& text);
-// Whether the test runs as Windows 95, 98 or Me (TEST_FAMILY).
-bool NinetyFamily();
 // The bytes of a text value as SetRegString leaves them: the text alone, and on Windows 95, 98
 // and Me, which always store the NUL, the text and its NUL.
 Bytes StoredText(const std::string& text);

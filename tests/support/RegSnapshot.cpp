@@ -10,8 +10,6 @@ namespace {
 
 using Data = std::vector<BYTE>;
 
-bool NinetyFamily() { return (GetVersion() & 0x80000000) != 0; }
-
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -110,6 +108,8 @@ HKEY CreateKey(HKEY root, const std::string& key) {
 }
 
 }  // namespace
+
+bool NinetyFamily() { return (GetVersion() & 0x80000000) != 0; }
 
 std::string SnapshotKey(const std::string& key, const std::string& name, HKEY root) {
   return RootName(root) + "\\" + Lower(key) + "|" + Lower(name);

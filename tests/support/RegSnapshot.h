@@ -22,6 +22,8 @@ RegSnapshot SnapshotValue(HKEY root, const std::string& key, const std::string& 
 // The differences, one line each ("missing", "differs", "unexpected"); empty when equal.
 std::string Differences(const RegSnapshot& expected, const RegSnapshot& actual);
 
+// Whether the running Windows is 95, 98 or Me, whose registry keeps a text's NUL.
+bool NinetyFamily();
 // Deletes the key and all below it; a key left behind fails the test.
 void DeleteTree(HKEY root, const std::string& key);
 // A key tree held in memory with its values' raw types and bytes, to put back after a test.
