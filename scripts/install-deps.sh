@@ -19,6 +19,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   # A mirror caught mid-sync fails one list; the install below says whether it matters.
   apt-get update -qq || echo "install-deps.sh: some package lists did not update" >&2
-  apt-get install -y -qq "${missing[@]}" >/dev/null
+  # i386 twins of amd64 packages (Multi-Arch: same) must match them in version. When the
+  # security suite's i386 list is missing, its amd64 versions have no twin and apt finds no
+  # solution; the release's own packages have both.
+  log=$(mktemp)
+  if ! apt-get install -y -qq "${missing[@]}" 2>"$log" >/dev/null; then
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    reason=$(grep '^E:' "$log" | tail -n1 || true)
+    [ -n "$codename" ] || { cat "$log" >&2; rm -f "$log"; exit 1; }
+    rm -f "$log"
+    echo "install-deps.sh: the install failed (${reason:-see apt}); trying again with the" \
+      "release's own packages (-t $codename)" >&2
+    apt-get install -y -qq -t "$codename" "${missing[@]}" >/dev/null
+  else
+    rm -f "$log"
+  fi
 fi
 bash "$(dirname "$0")/i386-emulation.sh"
