@@ -2,13 +2,19 @@
 # Starts one of the programs under Wine in a prefix of its own, kept between runs:
 #   run-app.sh BUILD [APP] [WINVER]    APP brenvik (default) or olandri;
 #                                      WINVER win95 win98 winme nt40 win2k winxp (default winxp)
-# Without a display it runs under Xvfb, saves a screenshot to BUILD/screenshots/APP.png and ends.
+# Without a display it runs under Xvfb, saves a picture of the program's window to
+# BUILD/screenshots/APP.png once it is painted, and ends; where the window does not come, it says
+# so, saves the whole screen to APP-screen.png and fails.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 app=${2:-brenvik}
 winver=${3:-winxp}
 case $winver in win95|win98|winme|nt40|win2k|winxp) ;; *)
   echo "WINVER must be one of win95 win98 winme nt40 win2k winxp, not '$winver'" >&2; exit 2;;
+esac
+limit=${RUN_WAIT_SECONDS:-120}
+case $limit in ''|*[!0-9]*)
+  echo "RUN_WAIT_SECONDS must be a whole number of seconds, not '$limit'" >&2; exit 2;;
 esac
 exe=$build/bin/$app.exe
 [ -f "$exe" ] || { echo "No $exe: build it first (make build)" >&2; exit 1; }
@@ -61,15 +67,43 @@ if [ -z "$headless" ]; then
   exit 0
 fi
 
+SECONDS=0
 wine "$exe" </dev/null >/dev/null 2>&1 &
-sleep "${RUN_SECONDS:-8}"
-mkdir -p "$build/screenshots"
-shot=$build/screenshots/$app.png
-# The program's own window by its caption; the whole screen when it cannot be found.
+pid=$!
+shots=$build/screenshots
+shot=$shots/$app.png screen=$shots/$app-screen.png
+mkdir -p "$shots"
+rm -f "$shot" "$screen"
+# The program's own window, by its caption.
 caption=$(tr '[:lower:]' '[:upper:]' <<<"${app:0:1}")${app:1}
-if ! { xwd -silent -name "$caption" 2>/dev/null || xwd -silent -root; } |
-    convert xwd:- "$shot" 2>/dev/null; then
-  echo "Could not take a screenshot" >&2
+frames=$(mktemp -d)
+trap 'rm -rf "$frames"; stop' EXIT
+
+shown() { xwininfo -name "$caption" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# A picture of the window; prints its number of colours, which is 1 while nothing is painted.
+grab() { xwd -silent -name "$caption" >"$frames/now" 2>/dev/null &&
+         convert "xwd:$frames/now" -format %k info: 2>/dev/null; }
+give_up() {
+  xwd -silent -root 2>/dev/null | convert xwd:- "$screen" 2>/dev/null || true
+  echo "$app: $*; the whole screen is in $screen" >&2
   exit 1
-fi
+}
+check() {
+  if ! kill -0 "$pid" 2>/dev/null; then
+    local rc=0
+    wait "$pid" || rc=$?
+    give_up "it ended (exit code $rc) before its window \"$caption\" was $1"
+  fi
+  [ "$SECONDS" -lt "$limit" ] || give_up "its window \"$caption\" was not $1 within $limit s"
+}
+
+# Under emulated Wine the window may take tens of seconds to show. It counts as painted once
+# two pictures in a row are the same and show more than one colour.
+until shown; do check shown; sleep 0.5; done
+until colours=$(grab) && [ "$colours" -gt 1 ] && cmp -s "$frames/now" "$frames/before"; do
+  check painted
+  mv -f "$frames/now" "$frames/before" 2>/dev/null || true
+  sleep 0.5
+done
+convert "xwd:$frames/now" "$shot" 2>/dev/null || give_up "its window's picture could not be saved"
 echo "Screenshot: $shot"
