@@ -25,10 +25,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   log=$(mktemp)
   if ! apt-get install -y -qq "${missing[@]}" 2>"$log" >/dev/null; then
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    reason=$(grep '^E:' "$log" | tail -n1 || true)
+    reason=$(grep '^E:' "$log" | tail -n1 || tail -n1 "$log")
     [ -n "$codename" ] || { cat "$log" >&2; rm -f "$log"; exit 1; }
     rm -f "$log"
-    echo "install-deps.sh: the install failed (${reason:-see apt}); trying again with the" \
+    echo "install-deps.sh: the install failed ($reason); trying again with the" \
       "release's own packages (-t $codename)" >&2
     apt-get install -y -qq -t "$codename" "${missing[@]}" >/dev/null
   else
