@@ -8,10 +8,8 @@ JOBS  ?= $(shell nproc)
 deps:
 	@bash scripts/install-deps.sh
 
-# The toolchain is fixed when the build folder is made; given again, CMake warns that it is unused.
 configure: deps
-	@cmake -S . -B $(BUILD) \
-	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake) >/dev/null
+	@cmake -S . -B $(BUILD) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -8,10 +8,7 @@ build=${1:-$top/build-bench}
 runs=${RUNS:-7}
 if [ "${IN_TEST_NETNS:-}" != 1 ]; then
   bash "$here/install-deps.sh"
-  toolchain=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake")
-  [ ! -f "$build/CMakeCache.txt" ] || toolchain=()   # fixed once made; given again, CMake warns
-  cmake -S "$top" -B "$build" "${toolchain[@]}" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTS=OFF -DBUILD_BENCH=ON >/dev/null
+  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTS=OFF -DBUILD_BENCH=ON >/dev/null
   cmake --build "$build" -j "$(nproc)" >/dev/null
   exec unshare -n env IN_TEST_NETNS=1 "$0" "$build"
 fi
