@@ -1,13 +1,19 @@
 #include "ui/App.h"
 
 #include "ui/Bind.h"
+#include "ui/Form.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <deque>
+#include <vector>
 
 namespace ui {
 namespace {
 
 bool quitWhenLastFormUnloads = false;
-int loadedForms = 0;
+// In the order they were loaded; never destroyed, since forms that are statics outlive main.
+std::vector<Form*>& loadedForms = *new std::vector<Form*>;
+bool sessionEnding = false;
 std::string helpFile;
 HelpHook helpHook;
 MsgBoxHook msgBoxHook;
@@ -23,13 +29,23 @@ HtmlHelpProc BindHtmlHelp() {
 
 void SetQuitWhenLastFormUnloads(bool quit) { quitWhenLastFormUnloads = quit; }
 
-void FormLoaded() { ++loadedForms; }
+void FormLoaded(Form* form) { loadedForms.push_back(form); }
 
-void FormUnloaded() {
-  if (--loadedForms <= 0) {
-    loadedForms = 0;
-    if (quitWhenLastFormUnloads) PostQuitMessage(0);
-  }
+void FormUnloaded(Form* form) {
+  auto found = std::find(loadedForms.begin(), loadedForms.end(), form);
+  if (found == loadedForms.end()) return;
+  loadedForms.erase(found);
+  if (loadedForms.empty() && quitWhenLastFormUnloads) PostQuitMessage(0);
+}
+
+void EndSession() {
+  if (sessionEnding) return;
+  sessionEnding = true;
+  std::vector<Form*> forms = loadedForms;
+  for (auto form = forms.rbegin(); form != forms.rend(); ++form)
+    if (std::find(loadedForms.begin(), loadedForms.end(), *form) != loadedForms.end())
+      (*form)->Unload();
+  sessionEnding = false;
 }
 
 int RunMessageLoop() {
@@ -81,9 +97,43 @@ void HtmlHelp(HWND owner, const std::string& file, UINT command, const char* top
 
 void SetMsgBoxHook(MsgBoxHook hook) { msgBoxHook = std::move(hook); }
 
+namespace {
+
+struct Box {
+  HWND owner;
+  std::string text, title;
+  UINT style;
+  bool operator==(const Box& other) const {
+    return text == other.text && title == other.title && style == other.style;
+  }
+};
+
+int ShowBox(const Box& box) {
+  HWND owner = box.owner && IsWindow(box.owner) ? box.owner : nullptr;
+  if (msgBoxHook) return msgBoxHook(owner, box.text, box.title, box.style);
+  return MessageBoxA(owner, box.text.c_str(), box.title.c_str(), box.style);
+}
+
+}  // namespace
+
+// A box runs a message loop of its own, where timers still tick: without the queue a timer that
+// shows a box would open one more inside it at every tick.
 int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT style) {
-  if (msgBoxHook) return msgBoxHook(owner, text, title, style);
-  return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+  static std::deque<Box> boxes;  // the open box first, then those waiting
+  if (sessionEnding) return IDOK;
+  Box box{owner, text, title, style};
+  if (!boxes.empty()) {
+    if (std::find(boxes.begin(), boxes.end(), box) == boxes.end()) boxes.push_back(box);
+    return IDOK;
+  }
+  boxes.push_back(box);
+  int result = ShowBox(box);
+  boxes.pop_front();
+  while (!boxes.empty()) {
+    if (!sessionEnding) ShowBox(boxes.front());
+    boxes.pop_front();
+  }
+  return result;
 }
 
 void InitCommonControls() {

@@ -12,8 +12,12 @@ namespace ui {
 int RunMessageLoop();
 // Whether unloading the last loaded form ends the message loop (the programs' main sets it).
 void SetQuitWhenLastFormUnloads(bool quit);
-void FormLoaded();
-void FormUnloaded();
+class Form;
+void FormLoaded(Form* form);
+void FormUnloaded(Form* form);
+// Windows ends the session: every loaded form is unloaded as its close does, the last loaded
+// first, and no message box is shown meanwhile.
+void EndSession();
 // Handles the messages waiting in the queue, then returns.
 void DoEvents();
 
@@ -29,6 +33,9 @@ using HelpHook = std::function<void(HWND owner, const std::string& file, UINT co
                                     const std::string& topic)>;
 void SetHelpHook(HelpHook hook);  // an empty hook restores the real call
 
+// Boxes come one at a time: a box asked for while another is open (from a timer, say) waits until
+// that one is closed, and its caller goes on at once with IDOK; a message already open or waiting
+// is not added again.
 int MsgBox(HWND owner, const std::string& text, const std::string& title, UINT style);
 using MsgBoxHook = std::function<int(HWND owner, const std::string& text,
                                      const std::string& title, UINT style)>;

@@ -36,6 +36,7 @@ Form::Form(FormArgs args) : args_(std::move(args)) {}
 
 Form::~Form() {
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
+  FormUnloaded(this);
 }
 
 void Form::Load(HWND owner) {
@@ -63,14 +64,16 @@ void Form::Load(HWND owner) {
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  FormLoaded();
+  FormLoaded(this);
   Form_Load();
 }
 
 void Form::Unload() {
-  if (!Loaded()) return;
+  if (!Loaded() || unloading_) return;
   int cancel = 0;
+  unloading_ = true;  // a box that Form_Unload shows must not let a second unload in
   Form_Unload(cancel);
+  unloading_ = false;
   if (cancel || !Loaded()) return;
   for (Timer* timer : timers_) timer->Unbind();
   timers_.clear();
@@ -82,7 +85,7 @@ void Form::Unload() {
   owned_.clear();
   menus_.Detach();
   pointer_ = Pointer::Default;
-  FormUnloaded();
+  FormUnloaded(this);
 }
 
 void Form::Show() {
@@ -260,10 +263,15 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_TIMER:
       for (Timer* timer : timers_)
-        if (timer->Id() == wParam && timer->Enabled() && timer->onTimer) {
-          timer->onTimer();
+        if (timer->Id() == wParam) {
+          timer->Tick();
           break;
         }
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) EndSession();
       return 0;
     case WM_CLOSE:
       Unload();

@@ -125,6 +125,7 @@ class Form : public Container {
   Pointer pointer_ = Pointer::Default;
   UINT nextTimerId_ = 1;
   HWND modalOwner_ = nullptr;
+  bool unloading_ = false;
   RECT normalPlace_{};  // the outer window's last place in the normal state, screen pixels
 
   RECT RestoredRect() const;

@@ -26,6 +26,13 @@ void Timer::SetEnabled(bool enabled) {
   Apply();
 }
 
+void Timer::Tick() {
+  if (!enabled_ || !onTimer || running_) return;
+  running_ = true;
+  onTimer();
+  running_ = false;
+}
+
 // A timer runs when it is enabled with an interval above 0; setting either restarts the count.
 void Timer::Apply() {
   if (!window_) return;

@@ -24,6 +24,9 @@ class Timer {
   void SetEnabled(bool enabled);
 
   std::function<void()> onTimer;
+  // Runs onTimer when the timer is enabled. A tick that comes while the handler still runs, from a
+  // message box's loop say, is dropped: a handler never runs inside itself.
+  void Tick();
 
  private:
   void Apply();
@@ -32,6 +35,7 @@ class Timer {
   std::string name_;
   int interval_ = 0;
   bool enabled_ = false;
+  bool running_ = false;
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 
 #include <winsock.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -276,6 +277,31 @@ TEST_F(PingCycle, MissingSocketsAreToldEachCycle)
     EXPECT_EQ(30, form.ChartData[89]);
     EXPECT_EQ("", Status());
     EXPECT_TRUE(form.ChartTimer.Enabled());
+}
+
+// A box runs a message loop of its own, in which the scheduler goes on ticking.
+TEST_F(PingCycle, TicksWhileTheSocketsBoxIsOpenStartNoCycle)
+{
+    BindWinsock("no-such-wsock32.dll");
+    const auto tick = [this] { SendMessageA(form.hwnd(), WM_TIMER, form.ChartTimer.Id(), 0); };
+    int open = 0, most = 0;
+    ui::SetMsgBoxHook([&](HWND, const std::string& text, const std::string&, UINT) {
+        most = std::max(most, ++open);
+        Messages().push_back(text);
+        if (Messages().size() == 1)
+            for (int i = 0; i < 3; ++i)
+                tick();
+        --open;
+        return IDOK;
+    });
+    const int16_t before = form.ActivityIndex;
+    tick();
+    EXPECT_EQ(1, most);
+    EXPECT_EQ(1u, Messages().size());
+    EXPECT_EQ((before + 1) % 3, form.ActivityIndex);
+    tick();   // the box is closed: the next due tick pings again
+    BindWinsock(nullptr);
+    EXPECT_EQ(2u, Messages().size());
 }
 
 TEST_F(PingCycle, SiteOfAnyLengthIsSafe)
