@@ -75,10 +75,17 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Unload(int&) {
+  Timer1.SetEnabled(false);
+  Timer2.SetEnabled(false);
   SetRegString(HKEY_LOCAL_MACHINE, kSettingsKey, "LoadedMain", "Yes");
   SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "LeftMain", RestoredLeft());
   SetRegDword(HKEY_LOCAL_MACHINE, kSettingsKey, "TopMain", RestoredTop());
   ShowStatusProgress(false);
+  // Closed before its animation ended, a run has not yet told that the registry refused a write.
+  if (OptimizeRefused || ApplyRefused) {
+    OptimizeRefused = ApplyRefused = false;
+    ShowRefusedMessage();
+  }
 }
 
 // A saved place that would show nothing of the window, as one saved on a larger screen, is not

@@ -80,6 +80,13 @@ bool RunCopyUntilClosed(const std::string& folder)
 
 class KeeperStart : public KeeperWindow {
 protected:
+    // Windows ends the session as at log-off: it asks, then tells, each top-level window in an
+    // order of its own, the hidden menu window among them.
+    void EndSession(HWND first)
+    {
+        EXPECT_EQ(TRUE, SendMessageA(first, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+        SendMessageA(first, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    }
     // Where a window without a stored place opens: centred on the screen.
     void ExpectCentred()
     {
@@ -249,7 +256,8 @@ TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
     } cases[] = {
         {"Exit", 1, 0, false},   {"Exit", 0, 1, true},  {"Exit", 0, 0, false},
         {"Close", 1, 1, false},  {"Close", 0, 0, true}, {"close box", 1, 0, true},
-        {"close box", 0, 0, false},
+        {"close box", 0, 0, false}, {"session end", 1, 1, false},
+        {"session end at menu", 0, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.how) + " " + std::to_string(c.runAtStart) +
@@ -267,8 +275,10 @@ TEST_F(KeeperStart, EveryExitSavesPlaceOptionsAndAutostart)
             form.cmdExit_Click();
         else if (std::string(c.how) == "Close")
             menu.mnuOpts_Click(7);
-        else
+        else if (std::string(c.how) == "close box")
             SendMessageA(form.hwnd(), WM_CLOSE, 0, 0);
+        else
+            EndSession(std::string(c.how) == "session end" ? form.hwnd() : menu.hwnd());
         EXPECT_FALSE(form.Loaded());
         EXPECT_FALSE(menu.Loaded());
         EXPECT_EQ("Yes", KeeperSetting("Loaded"));

@@ -1,6 +1,9 @@
 // The status-bar progress after "&Optimize" and "&Apply": ticks are driven by calling the timer
 // handlers, except in the one test that lets the real timer run.
 #include "tests/mainwindow/MainWindowFixture.h"
+#include "settings/RegFunctions.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -137,4 +140,52 @@ TEST_F(Progress, TheRealTimerRunsToItsEnd) {
   EXPECT_FALSE(form->Timer1.Enabled());
   EXPECT_TRUE(IsWindowVisible(H("Frame3")));
   ExpectOneSpringPanel();
+}
+
+// A box runs a loop of its own, in which the other animation can end with a refusal too.
+TEST_F(Progress, RefusalsOfBothRunsShowOneBoxAtATime) {
+  ToSummary();
+  Optimize();
+  form->OptimizeRefused = true;
+  Menu("mnuManual");
+  Menu("mnuApply");
+  form->ApplyRefused = true;
+  int open = 0, most = 0;
+  ui::SetMsgBoxHook([&](HWND, const std::string& text, const std::string& title, UINT style) {
+    most = std::max(most, ++open);
+    boxes.push_back({text, title, style});
+    if (boxes.size() == 1) Ticks2(kTicks);
+    --open;
+    return IDOK;
+  });
+  Ticks1(kTicks);
+  EXPECT_EQ(most, 1);
+  EXPECT_EQ(boxes.size(), 1u);  // the second says the same as the first
+  EXPECT_FALSE(form->ApplyRefused);
+}
+
+TEST_F(Progress, ARefusalIsToldWhenTheWindowClosesDuringTheAnimation) {
+  ToSummary();
+  Optimize();
+  form->OptimizeRefused = true;
+  Ticks1(3);
+  SendMessageA(form->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form->Loaded());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, kRefusedMessage);
+}
+
+TEST_F(Progress, TheEndOfTheSessionSavesThePlaceAndShowsNoBox) {
+  const char key[] = "SOFTWARE\\QuorvaneSoftware\\Brenvik";
+  ToSummary();
+  Optimize();
+  form->OptimizeRefused = true;
+  EXPECT_EQ(SendMessageA(form->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageA(form->hwnd(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(form->Loaded());
+  EXPECT_EQ(GetRegString(HKEY_LOCAL_MACHINE, key, "LoadedMain", ""), "");
+  SendMessageA(form->hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_FALSE(form->Loaded());
+  EXPECT_EQ(GetRegString(HKEY_LOCAL_MACHINE, key, "LoadedMain", ""), "Yes");
+  EXPECT_TRUE(boxes.empty());
 }
