@@ -22,7 +22,13 @@ void frmGetIp::SwitchTimer(ui::Timer& timer, bool enabled)
 
 void frmGetIp::SetTrayImage(int image)
 {
+    trayImage_ = image;
     TraySetImage(hwnd(), ImageList1, image);
+}
+
+void frmGetIp::AddTrayIcon()
+{
+    TrayAdd(hwnd(), ImageList1, trayImage_);
 }
 
 void frmGetIp::ChartTimer_Timer()

@@ -84,7 +84,8 @@ void frmGetIp::CreateControls()
         {&Label3, "Label3", -1, "seconds", &Frame1, 2160, 840, 705, 285},
         {&Frame2, "Frame2", -1, "   Ping Activity    ", nullptr, 0, 3015, 6090, 1620, {},
          ui::Bold},
-        {&ChartPict, "ChartPict", -1, "", &Frame2, 315, 285, 5460, 1185, {}, ui::Border3D},
+        {&ChartPict, "ChartPict", -1, "", &Frame2, 315, 285, 5460, 1185, {},
+         ui::Border3D | ui::Stretch},
         {&Picture1[0], "Picture1", 0, "", nullptr, 1080, 0, 1215, 495, {}, ui::Hidden},
         {&Picture1[1], "Picture1", 1, "", nullptr, 2400, 0, 1215, 495, {}, ui::Hidden},
         {&Picture1[2], "Picture1", 2, "", nullptr, 3720, 0, 1215, 495, {}, ui::Hidden},
@@ -143,7 +144,8 @@ void frmGetIp::InitMain()
         }
     }
 
-    TrayAdd(hwnd(), ImageList1, AnimFrame);
+    trayImage_ = AnimFrame;
+    AddTrayIcon();
     ChartData.fill(0);
     cmdPing_Click();
 }

@@ -60,6 +60,9 @@ public:
 
     void Timer1_Timer();
     void SetTrayImage(int image);
+    // Adds the tray icon with the image it shows now: at start-up, and again whenever the taskbar
+    // is made anew (Explorer restarted, or not yet there at start-up).
+    void AddTrayIcon();
 
     // Whether InitMain restored "Start Minimized": the window is then never shown at start-up.
     bool StartsHidden() const { return startsHidden_; }
@@ -73,6 +76,7 @@ private:
     void SwitchTimer(ui::Timer& timer, bool enabled);
 
     bool startsHidden_ = false;
+    int trayImage_ = 1;   // the image the tray icon shows
 };
 
 // The keeper's window, made on first use.

@@ -26,7 +26,14 @@ void Unhook()
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Explorer sends this to every top-level window when it makes the taskbar anew, after a
+    // restart or a crash: the icons that were there are gone.
+    static const UINT TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     frmGetIp& main = GetIpForm();
+    if (window == main.hwnd() && TaskbarCreated && message == TaskbarCreated) {
+        main.AddTrayIcon();
+        return 0;
+    }
     if (window == main.hwnd() && message == TrayCallbackMessage) {
         if (lParam == TrayDoubleClick) {
             main.SetWindowState(0);

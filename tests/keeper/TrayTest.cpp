@@ -211,3 +211,18 @@ TEST_F(Tray, UnloadPutsTheOldProcedureBack)
     during = *Watch::Result();
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(hooked), during);
 }
+
+// Explorer, restarted, makes the taskbar anew without the icons that were there.
+TEST_F(Tray, TheIconComesBackWhenTheTaskbarIsMadeAnew)
+{
+    form.Command1_Click();   // the static image
+    TrayCalls().clear();
+    SendMessageA(form.hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    ASSERT_EQ(1u, TrayCalls().size());
+    const TrayCall& add = TrayCalls()[0];
+    EXPECT_EQ(static_cast<DWORD>(NIM_ADD), add.command);
+    EXPECT_EQ(7u, add.record.uFlags);
+    EXPECT_EQ(0x201u, add.record.uCallbackMessage);
+    EXPECT_EQ(16, add.image);
+    EXPECT_STREQ("Tray Notification Demo", add.record.szTip);
+}
