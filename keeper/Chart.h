@@ -8,8 +8,9 @@
 constexpr int ChartPoints = 90;
 using ChartSeries = std::array<int16_t, ChartPoints>;
 
-constexpr int ChartPixelsWide = 360;   // inner surface of the chart box
+constexpr int ChartPixelsWide = 360;   // inner surface of the chart box at 96 dots per inch
 constexpr int ChartPixelsHigh = 75;
+constexpr int ChartTwipsPerPixel = 15;   // the scale the backgrounds are drawn in
 constexpr double ChartWidthTwips = 5460;   // outer size, border included
 constexpr double ChartHeightTwips = 1185;
 constexpr COLORREF ChartGridColour = RGB(0, 128, 255);

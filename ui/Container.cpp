@@ -101,6 +101,12 @@ LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(window, &client);
+      OnPaint(HDC(wParam), client);
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));

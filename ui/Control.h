@@ -17,6 +17,7 @@ enum Flag : unsigned {
   Border3D = 1u << 4,      // picture box: sunken border
   Centered = 1u << 5,      // label: centred text
   NoTabStop = 1u << 6,
+  Stretch = 1u << 7,       // picture box: the picture fills the box
 };
 
 // Mouse pointers by the numbers forms use for them.

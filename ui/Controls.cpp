@@ -227,6 +227,7 @@ void TextBox::OnCommand(int code) {
 }
 
 void PictureBox::Create(const CreateArgs& args) {
+  stretch_ = (args.flags & Stretch) != 0;
   CreateWindowFor(Container::WindowClass(), WS_CLIPCHILDREN,
                   (args.flags & Border3D) ? WS_EX_CLIENTEDGE : 0, args,
                   static_cast<Container*>(this));
@@ -253,7 +254,13 @@ void PictureBox::OnPaint(HDC dc, const RECT& client) {
     HGDIOBJ old = SelectObject(memory, picture_);
     BITMAP info;
     GetObject(picture_, sizeof info, &info);
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    if (stretch_ && (client.right != info.bmWidth || client.bottom != info.bmHeight)) {
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, info.bmWidth,
+                 info.bmHeight, SRCCOPY);
+    } else {
+      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    }
     SelectObject(memory, old);
     DeleteDC(memory);
   }

@@ -106,6 +106,7 @@ class PictureBox : public Control, public Container {
 
  private:
   HBITMAP picture_ = nullptr;
+  bool stretch_ = false;
 };
 
 }  // namespace ui

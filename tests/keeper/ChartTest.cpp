@@ -3,6 +3,8 @@
 
 #include "keeper/Chart.h"
 
+#include <cstdlib>
+
 namespace {
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
 {
@@ -185,4 +187,40 @@ TEST_F(ChartOnWindow, ResetClearsSeriesAndStatus)
     form.cmdResetActivity_Click();
     EXPECT_EQ(ChartSeries{}, form.ChartData);
     EXPECT_EQ("", form.StatusBar1.PanelText(1));
+}
+
+// chart-density.sh runs this at 120 and 144 dots per inch, naming the density in CHART_DPI.
+TEST_F(ChartOnWindow, AtLargeFontsTheLineLiesOverTheGridAsAt96)
+{
+    const char* dpi = std::getenv("CHART_DPI");
+    if (!dpi)
+        GTEST_SKIP() << "runs only at the density that CHART_DPI names";
+    ASSERT_EQ(1440 / std::atoi(dpi), ui::TwipsPerPixelX());
+    form.cmdResetActivity_Click();
+    form.ChartData[89] = 100;
+    form.DrawChart();
+    EXPECT_GT(BluePixels(Surface(), 359, 66, 359, 70), 0);
+    EXPECT_EQ(0, BluePixels(Surface(), 0, 0, 354, ChartPixelsHigh - 1));
+    EXPECT_EQ(0, BluePixels(Surface(), 0, 0, ChartPixelsWide - 1, 64));
+
+    // What the box shows: the whole picture over the whole box, the line's end at its right edge.
+    RECT inner;
+    GetClientRect(form.ChartPict.hwnd(), &inner);
+    ASSERT_GT(inner.right, ChartPixelsWide);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP shown = CreateCompatibleBitmap(screen, inner.right, inner.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, shown);
+    SendMessageA(form.ChartPict.hwnd(), WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    const int right = inner.right - 1, bottom = inner.bottom - 1;
+    EXPECT_GT(BluePixels(shown, right - 1, 0, right, bottom), 0);
+    EXPECT_EQ(RGB(255, 255, 255), PixelOf(shown, right, bottom));
+    int yellow = 0;
+    for (int y = 61 * inner.bottom / 75 - 1; y <= 62 * inner.bottom / 75; ++y)
+        yellow += PixelOf(shown, right, y) == RGB(255, 255, 0);
+    EXPECT_GT(yellow, 0);
+    DeleteObject(shown);
 }
