@@ -5,10 +5,14 @@
 # Without a display it runs under Xvfb, saves a picture of the program's window to
 # BUILD/screenshots/APP.png once it is painted, and ends; where the window does not come, it says
 # so, saves the whole screen to APP-screen.png and fails.
+#   run-app.sh --check [APP] [WINVER]  only checks the arguments, before make run builds anything
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
+if [ "${1:-}" = --check ]; then check_only=1; else check_only=; build=$(cd "${1:-build}" && pwd); fi
 app=${2:-brenvik}
 winver=${3:-winxp}
+case $app in brenvik|olandri) ;; *)
+  echo "APP must be brenvik or olandri, not '$app'" >&2; exit 2;;
+esac
 case $winver in win95|win98|winme|nt40|win2k|winxp) ;; *)
   echo "WINVER must be one of win95 win98 winme nt40 win2k winxp, not '$winver'" >&2; exit 2;;
 esac
@@ -16,6 +20,7 @@ limit=${RUN_WAIT_SECONDS:-120}
 case $limit in ''|*[!0-9]*)
   echo "RUN_WAIT_SECONDS must be a whole number of seconds, not '$limit'" >&2; exit 2;;
 esac
+[ -z "$check_only" ] || exit 0
 exe=$build/bin/$app.exe
 [ -f "$exe" ] || { echo "No $exe: build it first (make build)" >&2; exit 1; }
 
