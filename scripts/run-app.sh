@@ -40,9 +40,15 @@ if [ -z "${DISPLAY:-}" ]; then
   raw=$(mktemp)
   Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$raw" </dev/null >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$raw" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$raw")"
+  # Its display's number, written once it listens; an Xvfb that ends first will never write it.
+  for _ in $(seq 100); do
+    if [ -s "$raw" ] || ! kill -0 "$xvfb" 2>/dev/null; then break; fi
+    sleep 0.1
+  done
+  display=$(head -n1 "$raw")
   rm -f "$raw"
+  [ -n "$display" ] || { echo "run-app.sh: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$display"
   headless=1
 else
   headless=
@@ -90,7 +96,11 @@ grab() { xwd -silent -name "$caption" >"$frames/now" 2>/dev/null &&
          convert "xwd:$frames/now" -format %k info: 2>/dev/null; }
 give_up() {
   xwd -silent -root 2>/dev/null | convert xwd:- "$screen" 2>/dev/null || true
-  echo "$app: $*; the whole screen is in $screen" >&2
+  if [ -s "$screen" ]; then
+    echo "$app: $*; the whole screen is in $screen" >&2
+  else
+    echo "$app: $*; no picture of the screen could be saved" >&2
+  fi
   exit 1
 }
 check() {
