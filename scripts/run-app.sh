@@ -54,10 +54,19 @@ else
   headless=
 fi
 
+# A prefix that could not be made goes whole, so that the next run makes it again from the start.
+unmade() {
+  echo "run-app.sh: $1, so the Wine prefix $WINEPREFIX could not be made" >&2
+  quiet "$serverbin" -k || true
+  quiet "$serverbin" -w || true
+  rm -rf "$WINEPREFIX"
+  exit 1
+}
 if [ ! -f "$WINEPREFIX/.ready" ]; then
   echo "Making the Wine prefix $WINEPREFIX (once)..."
+  rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  quiet wine wineboot -i
+  quiet wine wineboot -i || unmade "wineboot failed"
   cat > "$WINEPREFIX/version.reg" <<REG
 REGEDIT4
 
@@ -67,7 +76,8 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-  quiet wine regedit /S 'Z:'"${WINEPREFIX//\//\\}"'\version.reg'
+  quiet wine regedit /S 'Z:'"${WINEPREFIX//\//\\}"'\version.reg' ||
+    unmade "regedit could not set the Windows version"
   quiet "$serverbin" -w || true
   touch "$WINEPREFIX/.ready"
 fi
