@@ -18,7 +18,9 @@ test: build
 	@bash scripts/run-tests.sh $(BUILD)
 
 # make run [WINVER=win95|win98|winme|nt40|win2k|winxp] [APP=olandri]
-run: configure
+run:
+	@bash scripts/run-app.sh --check '$(or $(APP),brenvik)' '$(or $(WINVER),winxp)'
+	@$(MAKE) configure
 	@cmake --build $(BUILD) -j $(JOBS) --target $(or $(APP),brenvik) help_file
 	@bash scripts/run-app.sh $(BUILD) $(or $(APP),brenvik) $(or $(WINVER),winxp)
 

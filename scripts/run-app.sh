@@ -5,10 +5,14 @@
 # Without a display it runs under Xvfb, saves a picture of the program's window to
 # BUILD/screenshots/APP.png once it is painted, and ends; where the window does not come, it says
 # so, saves the whole screen to APP-screen.png and fails.
+#   run-app.sh --check [APP] [WINVER]  only checks the arguments, before make run builds anything
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
+if [ "${1:-}" = --check ]; then check_only=1; else check_only=; build=$(cd "${1:-build}" && pwd); fi
 app=${2:-brenvik}
 winver=${3:-winxp}
+case $app in brenvik|olandri) ;; *)
+  echo "APP must be brenvik or olandri, not '$app'" >&2; exit 2;;
+esac
 case $winver in win95|win98|winme|nt40|win2k|winxp) ;; *)
   echo "WINVER must be one of win95 win98 winme nt40 win2k winxp, not '$winver'" >&2; exit 2;;
 esac
@@ -16,6 +20,7 @@ limit=${RUN_WAIT_SECONDS:-120}
 case $limit in ''|*[!0-9]*)
   echo "RUN_WAIT_SECONDS must be a whole number of seconds, not '$limit'" >&2; exit 2;;
 esac
+[ -z "$check_only" ] || exit 0
 exe=$build/bin/$app.exe
 [ -f "$exe" ] || { echo "No $exe: build it first (make build)" >&2; exit 1; }
 
@@ -35,18 +40,33 @@ if [ -z "${DISPLAY:-}" ]; then
   raw=$(mktemp)
   Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$raw" </dev/null >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$raw" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$raw")"
+  # Its display's number, written once it listens; an Xvfb that ends first will never write it.
+  for _ in $(seq 100); do
+    if [ -s "$raw" ] || ! kill -0 "$xvfb" 2>/dev/null; then break; fi
+    sleep 0.1
+  done
+  display=$(head -n1 "$raw")
   rm -f "$raw"
+  [ -n "$display" ] || { echo "run-app.sh: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$display"
   headless=1
 else
   headless=
 fi
 
+# A prefix that could not be made goes whole, so that the next run makes it again from the start.
+unmade() {
+  echo "run-app.sh: $1, so the Wine prefix $WINEPREFIX could not be made" >&2
+  quiet "$serverbin" -k || true
+  quiet "$serverbin" -w || true
+  rm -rf "$WINEPREFIX"
+  exit 1
+}
 if [ ! -f "$WINEPREFIX/.ready" ]; then
   echo "Making the Wine prefix $WINEPREFIX (once)..."
+  rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  quiet wine wineboot -i
+  quiet wine wineboot -i || unmade "wineboot failed"
   cat > "$WINEPREFIX/version.reg" <<REG
 REGEDIT4
 
@@ -56,7 +76,8 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-  quiet wine regedit /S 'Z:'"${WINEPREFIX//\//\\}"'\version.reg'
+  quiet wine regedit /S 'Z:'"${WINEPREFIX//\//\\}"'\version.reg' ||
+    unmade "regedit could not set the Windows version"
   quiet "$serverbin" -w || true
   touch "$WINEPREFIX/.ready"
 fi
@@ -85,7 +106,11 @@ grab() { xwd -silent -name "$caption" >"$frames/now" 2>/dev/null &&
          convert "xwd:$frames/now" -format %k info: 2>/dev/null; }
 give_up() {
   xwd -silent -root 2>/dev/null | convert xwd:- "$screen" 2>/dev/null || true
-  echo "$app: $*; the whole screen is in $screen" >&2
+  if [ -s "$screen" ]; then
+    echo "$app: $*; the whole screen is in $screen" >&2
+  else
+    echo "$app: $*; no picture of the screen could be saved" >&2
+  fi
   exit 1
 }
 check() {

@@ -39,18 +39,32 @@ make_base() {
   touch "$base/.ready"
 }
 
+# make_family runs as a job of its own, and a step of it that fails ends the job with one line
+# that names the prefix and what went wrong.
+unmade() {
+  echo "wine-session.sh: the prefix $name could not be made: $1" >&2
+  WINEPREFIX=$prefix quiet "$serverbin" -k || true
+  exit 1
+}
+# A step on files; its own last line of complaint says why it failed.
+on_files() {
+  local err
+  err=$("$@" 2>&1 >/dev/null) || unmade "${err##*$'\n'}"
+}
+
 # A family's prefix shares the base's files by hard links; only the registry is its own. A copy
 # of the registry as prepared stays beside it, for every start to begin from.
 make_family() {
-  local family=$1 base=$root/base prefix=$root/$1 xrandr=Y
+  local name=$1 family=$1 base=$root/base prefix=$root/$1 xrandr=Y
   [ "$family" = main ] && family=winxp
   # Wine finds the monitors of a nested X server through Xinerama, not XRandR.
   [ "$family" = monitors ] && family=winxp && xrandr=N
   [ -f "$prefix/.ready" ] && [ -d "$prefix/prepared-registry" ] && return
-  rm -rf "$prefix"; mkdir -p "$prefix"
-  cp -al "$base/drive_c" "$prefix/drive_c"
-  cp -a "$base/dosdevices" "$base/.update-timestamp" "$base"/*.reg "$prefix/"
-  cat > "$prefix/family.reg" <<REG
+  on_files rm -rf "$prefix"
+  on_files mkdir -p "$prefix"
+  on_files cp -al "$base/drive_c" "$prefix/drive_c"
+  on_files cp -a "$base/dosdevices" "$base/.update-timestamp" "$base"/*.reg "$prefix/"
+  cat 2>/dev/null > "$prefix/family.reg" <<REG || unmade "$prefix/family.reg could not be written"
 REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine]
@@ -63,12 +77,13 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-  WINEPREFIX=$prefix DISPLAY= quiet wine regedit /S 'Z:'"${prefix//\//\\}"'\family.reg'
+  WINEPREFIX=$prefix DISPLAY= quiet wine regedit /S 'Z:'"${prefix//\//\\}"'\family.reg' ||
+    unmade "regedit could not write its settings"
   WINEPREFIX=$prefix quiet "$serverbin" -k || true
   WINEPREFIX=$prefix quiet "$serverbin" -w || true
-  mkdir "$prefix/prepared-registry"
-  cp "$prefix"/*.reg "$prefix/prepared-registry/"
-  touch "$prefix/.ready"
+  on_files mkdir "$prefix/prepared-registry"
+  on_files cp "$prefix"/*.reg "$prefix/prepared-registry/"
+  on_files touch "$prefix/.ready"
 }
 
 # Whatever an earlier run or an aborted test left in a prefix's registry goes: its server, should
@@ -146,8 +161,12 @@ case $cmd in
   prepare)
     check_loader
     make_base
-    for f in "${PREFIXES[@]}"; do make_family "$f" & done
-    wait
+    pids=()
+    for f in "${PREFIXES[@]}"; do make_family "$f" & pids+=($!); done
+    # Every job is waited for, so that none is left running; each failed one has said why.
+    failed=0
+    for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+    exit "$failed"
     ;;
   start)
     for f in "${PREFIXES[@]}"; do reset_registry "$f"; done
