@@ -9,6 +9,7 @@ namespace backup {
 namespace {
 
 constexpr size_t MaxPath = 259;  // characters of a full path, without the closing NUL
+const std::string Extension = ".dat";
 
 bool IsReservedDevice(const std::string& name) {
     // The device names are reserved with any extension, and with blanks before it.
@@ -28,7 +29,7 @@ bool IsReservedDevice(const std::string& name) {
 // A file name that ends in a dot or a blank is refused too, which ".dat" rules out.
 std::string NameProblem(const std::string& name, size_t folderLength) {
     if (name.empty()) return "it is empty";
-    const std::string file = name + ".dat";
+    const std::string file = name + Extension;
     for (unsigned char c : file) {
         if (c < 32) return "it contains a control character";
         if (std::string("\\/:*?\"<>|").find(char(c)) != std::string::npos)
@@ -42,11 +43,12 @@ std::string NameProblem(const std::string& name, size_t folderLength) {
 }
 
 bool IsListedBackup(const std::string& fileName) {
-    return fileName.size() > 4 && fileName.compare(fileName.size() - 3, 3, "dat") == 0;
+    return fileName.size() > Extension.size() &&
+           fileName.compare(fileName.size() - Extension.size(), Extension.size(), Extension) == 0;
 }
 
 std::string ShownName(const std::string& fileName) {
-    return fileName.substr(0, fileName.size() - 4);
+    return fileName.substr(0, fileName.size() - Extension.size());
 }
 
 std::string DateForName(const std::string& shortDate) {

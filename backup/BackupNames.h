@@ -12,8 +12,8 @@ namespace backup {
 // folderLength is the length of the backup folder's path.
 std::string NameProblem(const std::string& name, size_t folderLength);
 
-// A file of the backup folder is listed when its name ends in "dat" (in that case) and leaves a
-// name once its last four characters are taken off.
+// A file of the backup folder is listed when its name ends in ".dat" (in that case) and leaves a
+// name once that is taken off: the name's own file is then the file listed.
 bool IsListedBackup(const std::string& fileName);
 std::string ShownName(const std::string& fileName);
 

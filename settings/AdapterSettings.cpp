@@ -49,14 +49,14 @@ constexpr bool UsesProtocol(Value id) {
 }
 
 std::string AdapterKey(const std::string& adapter) { return kNetKey + adapter; }
-std::string ProtocolKey(const std::string& protocol) { return kClassKey + protocol; }
 
+// The key of a place; empty where there is none.
 std::string KeyOf(const ValueRow& row, Base base, const std::string& adapter,
                   const std::string& protocol) {
     switch (base) {
     case Base::Adapter: return AdapterKey(adapter);
     case Base::Param: return AdapterKey(adapter) + "\\Ndi\\Params\\" + row.name;
-    case Base::Protocol: return ProtocolKey(protocol);
+    case Base::Protocol: return ProtocolInstanceKey(protocol);
     case Base::Tcp: return kTcpKey;
     case Base::None: break;
     }
@@ -66,8 +66,8 @@ std::string KeyOf(const ValueRow& row, Base base, const std::string& adapter,
 void Write(Value id, const std::string& adapter, const std::string& protocol, const std::string& value) {
     const ValueRow& row = kValues[id];
     for (const Place& place : row.places)
-        if (place.base != Base::None)
-            SetRegString(HKEY_LOCAL_MACHINE, KeyOf(row, place.base, adapter, protocol), place.name, value);
+        if (std::string key = KeyOf(row, place.base, adapter, protocol); !key.empty())
+            SetRegString(HKEY_LOCAL_MACHINE, key, place.name, value);
 }
 
 std::string Read(Value id, const std::string& adapter) {
@@ -94,10 +94,16 @@ RegBinary ReadSlowNet(const std::string& adapter) {
 void WriteSlowNet(const std::string& adapter, const std::string& protocol, const Bytes& value) {
     if (value.empty()) return;  // no first byte to store on the protocol key
     SetRegBinary(HKEY_LOCAL_MACHINE, AdapterKey(adapter), "SLOWNET", value);
-    SetRegDword(HKEY_LOCAL_MACHINE, ProtocolKey(protocol), "SLOWNET", value[0]);
+    if (std::string key = ProtocolInstanceKey(protocol); !key.empty())
+        SetRegDword(HKEY_LOCAL_MACHINE, key, "SLOWNET", value[0]);
 }
 
 }  // namespace
+
+// An empty path would name the class key itself.
+std::string ProtocolInstanceKey(const std::string& protocol) {
+    return protocol.empty() ? "" : kClassKey + protocol;
+}
 
 using Text = const std::string&;
 

@@ -6,6 +6,10 @@
 #include "settings/RegFunctions.h"
 #include <string>
 
+// The protocol-instance key under HKEY_LOCAL_MACHINE; empty text for an adapter whose binding names
+// no protocol instance. Writers and deleters then leave its places out and keep to the adapter's.
+std::string ProtocolInstanceKey(const std::string& protocol);
+
 // Windows 95 and Me
 std::string GetIPMTU(const std::string& adapter);
 void SetIPMTU(const std::string& adapter, const std::string& protocol, const std::string& value);

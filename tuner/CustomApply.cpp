@@ -43,7 +43,6 @@ struct ApplyRow {
 };
 
 const char kAdapterRoot[] = "System\\CurrentControlSet\\Services\\Class\\Net\\";
-const char kProtocolRoot[] = "System\\CurrentControlSet\\Services\\Class\\";
 const char kMstcp[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 const char kMstcpParameters[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP\\Parameters";
 const char kForceEven[] = "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\forceeven";
@@ -194,18 +193,20 @@ void Write(const Writer& writer, const AdapterSlot& slot, const std::string& val
       writer);
 }
 
-void Delete(const std::vector<Deletion>& deletions, const AdapterSlot& slot) {
-  for (const Deletion& d : deletions) {
-    switch (d.base) {
-      case Base::Fixed: DeleteRegValue(HKEY_LOCAL_MACHINE, d.key, d.name); break;
-      case Base::Adapter:
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kAdapterRoot + slot.adapter + d.key, d.name);
-        break;
-      case Base::Protocol:
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kProtocolRoot + slot.protocol, d.name);
-        break;
-    }
+// The key a deletion acts on; empty where the adapter has no protocol instance.
+std::string KeyOf(const Deletion& d, const AdapterSlot& slot) {
+  switch (d.base) {
+    case Base::Adapter: return kAdapterRoot + slot.adapter + d.key;
+    case Base::Protocol: return ProtocolInstanceKey(slot.protocol);
+    case Base::Fixed: break;
   }
+  return d.key;
+}
+
+void Delete(const std::vector<Deletion>& deletions, const AdapterSlot& slot) {
+  for (const Deletion& d : deletions)
+    if (const std::string key = KeyOf(d, slot); !key.empty())
+      DeleteRegValue(HKEY_LOCAL_MACHINE, key, d.name);
 }
 
 void Apply9x(const CustomChoices& choices, const std::vector<AdapterSlot>& slots, bool is98) {

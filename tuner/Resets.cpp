@@ -1,5 +1,6 @@
 #include "tuner/Resets.h"
 
+#include "settings/AdapterSettings.h"
 #include "settings/RegFunctions.h"
 
 namespace {
@@ -10,7 +11,7 @@ enum class Base { Adapter, Protocol, Machine, User };
 
 struct Deletion {
     Base base;
-    const char* key;        // appended to the base; the whole path for Machine and User
+    const char* key;        // appended to the adapter key; the whole path for Machine and User
     const char* names[7];   // deleted left to right; "" is the key's unnamed value
 };
 
@@ -72,16 +73,22 @@ const char* const kDeletionsNT[] = {
     "TcpWindowSize", "SessionKeepAlive", "TcpMaxDupAcks", "SackOpts", "Tcp1323Opts",
 };
 
+// The key a row's values are deleted from; empty where the adapter has no protocol instance.
+std::string KeyOf(const Deletion& row, const std::string& adapter, const std::string& protocol) {
+    switch (row.base) {
+    case Base::Adapter: return "System\\CurrentControlSet\\Services\\Class\\Net\\" + adapter + row.key;
+    case Base::Protocol: return ProtocolInstanceKey(protocol);
+    case Base::Machine:
+    case Base::User: break;
+    }
+    return row.key;
+}
+
 void Reset9x(const std::string& adapter, const std::string& protocol) {
     for (const Deletion& row : kDeletions9x) {
         HKEY root = row.base == Base::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-        std::string key;
-        switch (row.base) {
-        case Base::Adapter: key = "System\\CurrentControlSet\\Services\\Class\\Net\\" + adapter; break;
-        case Base::Protocol: key = "System\\CurrentControlSet\\Services\\Class\\" + protocol; break;
-        default: break;
-        }
-        key += row.key;
+        const std::string key = KeyOf(row, adapter, protocol);
+        if (key.empty()) continue;
         for (const char* name : row.names) {
             if (name) DeleteRegValue(root, key, name);
         }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 using namespace backup_test;
 
@@ -151,19 +152,22 @@ TEST_F(BackupDialogs, ListDatFilesInTheOrderOfTheListing) {
     restore.Unload();
 }
 
+// Files whose names merely end in "dat" are no backups: they stay, whatever is deleted.
 TEST_F(BackupDialogs, DeleteRemovesTheChosenBackupsAndRebuildsTheList) {
-    for (const char* name : {"a.dat", "b.dat", "c.dat"}) Touch(name);
+    for (const char* name : {"a.dat", "b.dat", "c.dat", "a_dat", "notesdat"}) Touch(name);
     Backup backup(folder);
     backup.Load();
     Click(backup.Command3);  // nothing chosen
-    EXPECT_EQ(FolderState(folder).size(), 3u);
+    EXPECT_EQ(FolderState(folder).size(), 5u);
     std::vector<std::string> shown = Entries(backup.List1);
     ASSERT_EQ(shown.size(), 3u);
     ClickEntry(backup.List1, 0);
     ClickEntry(backup.List1, 2, true);
     Click(backup.Command3);
     EXPECT_EQ(Entries(backup.List1), std::vector<std::string>{shown[1]});
-    EXPECT_EQ(FolderState(folder).size(), 1u);
+    std::set<std::string> left;
+    for (const auto& file : FolderState(folder)) left.insert(file.first);
+    EXPECT_EQ(left, (std::set<std::string>{shown[1] + ".dat", "a_dat", "notesdat"}));
     EXPECT_TRUE(messages.empty());
     backup.Unload();
 }

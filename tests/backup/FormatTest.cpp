@@ -261,7 +261,8 @@ TEST(BackupNames, RefusesWhatCannotBeAFileOfTheBackupFolder) {
 TEST(BackupNames, ListsDatFilesCaseSensitivelyWithoutTheirExtension) {
     struct Case { const char* file; bool listed; const char* shown; };
     const Case cases[] = {{"a.dat", true, "a"}, {"b.txt", false, ""}, {"c.DAT", false, ""},
-                          {"dat", false, ""}, {".dat", false, ""}, {"my backup.dat", true, "my backup"}};
+                          {"dat", false, ""}, {".dat", false, ""}, {"my backup.dat", true, "my backup"},
+                          {"x_dat", false, ""}, {"notesdat", false, ""}, {"x.dat", true, "x"}};
     for (const Case& c : cases) {
         EXPECT_EQ(IsListedBackup(c.file), c.listed) << c.file;
         if (c.listed) {

@@ -118,6 +118,26 @@ TEST_P(Variant, DefaultAdapterWritesAndDeletesAtAllElevenSlots) {
   }
 }
 
+// An adapter whose binding names no protocol instance gets what a bound one gets on its own keys,
+// for every item and "Default"; the class key, which its empty instance would name, keeps its values.
+TEST_P(Variant, AnAdapterWithoutAProtocolInstanceKeepsToItsOwnKeys) {
+  const std::string classKey = "System\\CurrentControlSet\\Services\\Class";
+  const char* const names[] = {"IPMTU", "MaxMTU", "MSS", "SLOWNET"};
+  auto run = [&](const std::string& protocol, const CustomChoices& choices) {
+    Seed();
+    for (const char* name : names) PutString(HKEY_LOCAL_MACHINE, classKey, name, "seed");
+    Apply(GetParam(), choices, {{kAdapter.subkey, protocol}});
+    RegSnapshot state = SnapshotTree(HKEY_LOCAL_MACHINE, classKey + "\\Net");
+    for (const char* name : names) state.merge(SnapshotValue(HKEY_LOCAL_MACHINE, classKey, name));
+    return state;
+  };
+  for (const ListCase& c : ListCases9x())
+    for (int index = 0; c.perAdapter() && index <= 1; ++index)
+      EXPECT_EQ(run("", Choose(c.list, index)), run(kAdapter.driver, Choose(c.list, index)))
+          << "Combo" << c.list << " item " << index;
+  DeleteTree(HKEY_LOCAL_MACHINE, classKey);
+}
+
 TEST_P(Variant, GlobalListsGiveTheSameResultForEitherAdapterChoice) {
   const bool is98 = GetParam();
   CustomChoices choices;

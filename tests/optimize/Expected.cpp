@@ -27,10 +27,12 @@ Place AParam(const std::string& name, const std::string& value) {
 Place P(const std::string& name) { return {Base::Protocol, "", name}; }
 Place M(const std::string& key, const std::string& name) { return {Base::Machine, key, name}; }
 
+// An adapter whose binding names no protocol instance has no protocol places: "".
 std::string Where(const Place& place, const Slot& slot) {
     switch (place.base) {
     case Base::Adapter: return SnapshotKey(kNet + slot.adapter + place.key, place.name);
     case Base::Protocol:
+        if (slot.protocol.empty()) return "";
         return SnapshotKey(std::string(kClassKey) + "\\" + slot.protocol + place.key, place.name);
     case Base::Machine: return SnapshotKey(place.key, place.name);
     case Base::User: return SnapshotKey(place.key, place.name, HKEY_CURRENT_USER);
@@ -269,9 +271,10 @@ void ExpectPreset9x(RegSnapshot& state, Family family, int connection, int confi
         // Windows 98's #3 of LAN, PPPoE and satellite leaves Tcp1323Opts out.
         if (is98 && configuration == 3 && connection != 0 && std::string(row.writer) == "Tcp1323Opts") continue;
         for (const Place& place : row.places) {
+            const std::string where = Where(place, slot);
+            if (where.empty()) continue;
             const bool number = row.number && !is98;
-            state[Where(place, slot)] =
-                number ? DwordEntry(std::strtoul(cell, nullptr, 10)) : SzEntry(cell);
+            state[where] = number ? DwordEntry(std::strtoul(cell, nullptr, 10)) : SzEntry(cell);
         }
     }
 }

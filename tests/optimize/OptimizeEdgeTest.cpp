@@ -200,6 +200,20 @@ TEST_F(OptimizeEdges, DefaultAdapterTreatsSlots0000To0010) {
     EXPECT_EQ(DwordEntry(5840), At(after, HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"));
 }
 
+// An adapter whose binding names no protocol instance: its own keys are reset and written, and the
+// class key, which its empty instance would name, keeps its values.
+TEST_F(OptimizeEdges, AnAdapterWithoutAProtocolInstanceKeepsToItsOwnKeys) {
+    const Slot unbound = {DiscoveredSlot().adapter, ""};
+    for (Family family : {Family::Win95, Family::Win98}) {
+        for (const char* name : {"IPMTU", "MaxMTU", "MSS", "MaxMSS", "SLOWNET"})
+            PutString(HKEY_LOCAL_MACHINE, kClassKey, name, "old");
+        const RegSnapshot before = ReadHandledState();
+        const RegSnapshot after = Run(family, kDialUp, 1, {unbound});
+        EXPECT_EQ("", Differences(ExpectOptimize(before, family, kDialUp, 1, {unbound}), after))
+            << FamilyName(family);
+    }
+}
+
 TEST_F(OptimizeEdges, ResetOfAMissingSlotCreatesNoKey) {
     ResetDefaults98("0042", "NetTrans\\0042");
     HKEY key = nullptr;
