@@ -48,8 +48,6 @@ constexpr bool UsesProtocol(Value id) {
     return false;
 }
 
-std::string AdapterKey(const std::string& adapter) { return kNetKey + adapter; }
-
 // The key of a place; empty where there is none.
 std::string KeyOf(const ValueRow& row, Base base, const std::string& adapter,
                   const std::string& protocol) {
@@ -99,6 +97,8 @@ void WriteSlowNet(const std::string& adapter, const std::string& protocol, const
 }
 
 }  // namespace
+
+std::string AdapterKey(const std::string& adapter) { return kNetKey + adapter; }
 
 // An empty path would name the class key itself.
 std::string ProtocolInstanceKey(const std::string& protocol) {

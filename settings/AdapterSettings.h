@@ -6,6 +6,8 @@
 #include "settings/RegFunctions.h"
 #include <string>
 
+// The adapter's key under HKEY_LOCAL_MACHINE.
+std::string AdapterKey(const std::string& adapter);
 // The protocol-instance key under HKEY_LOCAL_MACHINE; empty text for an adapter whose binding names
 // no protocol instance. Writers and deleters then leave its places out and keep to the adapter's.
 std::string ProtocolInstanceKey(const std::string& protocol);

@@ -42,7 +42,6 @@ struct ApplyRow {
   std::vector<Deletion> deletions;
 };
 
-const char kAdapterRoot[] = "System\\CurrentControlSet\\Services\\Class\\Net\\";
 const char kMstcp[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 const char kMstcpParameters[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP\\Parameters";
 const char kForceEven[] = "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\forceeven";
@@ -196,7 +195,7 @@ void Write(const Writer& writer, const AdapterSlot& slot, const std::string& val
 // The key a deletion acts on; empty where the adapter has no protocol instance.
 std::string KeyOf(const Deletion& d, const AdapterSlot& slot) {
   switch (d.base) {
-    case Base::Adapter: return kAdapterRoot + slot.adapter + d.key;
+    case Base::Adapter: return AdapterKey(slot.adapter) + d.key;
     case Base::Protocol: return ProtocolInstanceKey(slot.protocol);
     case Base::Fixed: break;
   }

@@ -76,7 +76,7 @@ const char* const kDeletionsNT[] = {
 // The key a row's values are deleted from; empty where the adapter has no protocol instance.
 std::string KeyOf(const Deletion& row, const std::string& adapter, const std::string& protocol) {
     switch (row.base) {
-    case Base::Adapter: return "System\\CurrentControlSet\\Services\\Class\\Net\\" + adapter + row.key;
+    case Base::Adapter: return AdapterKey(adapter) + row.key;
     case Base::Protocol: return ProtocolInstanceKey(protocol);
     case Base::Machine:
     case Base::User: break;

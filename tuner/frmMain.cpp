@@ -1,5 +1,6 @@
 // The main window's start-up and shut-down, the adapter discovery and the page switches.
 #include "tuner/frmMain.h"
+#include "settings/AdapterSettings.h"
 #include "settings/RegFunctions.h"
 #include "tuner/Images.h"
 #include "tuner/frmAbout.h"
@@ -8,7 +9,6 @@ namespace {
 
 const char kSettingsKey[] = "SOFTWARE\\QuorvaneSoftware\\Brenvik";
 const char kBindingsKey[] = "Enum\\Network\\MSTCP";
-const char kNetClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Net\\";
 const char kDefaultAdapter[] = "Default Adapter";
 
 ui::FormArgs MainWindowArgs() {
@@ -121,7 +121,7 @@ void frmMain::DiscoverAdapters() {
   AdapterSubkeys = EnumRegKeys(HKEY_LOCAL_MACHINE, kBindingsKey);
   for (const std::string& name : AdapterSubkeys) {
     AdapterDescriptions.push_back(
-        GetRegString(HKEY_LOCAL_MACHINE, kNetClassKey + name, "DriverDesc", ""));
+        GetRegString(HKEY_LOCAL_MACHINE, AdapterKey(name), "DriverDesc", ""));
     AdapterDrivers.push_back(
         GetRegString(HKEY_LOCAL_MACHINE, std::string(kBindingsKey) + "\\" + name, "Driver", ""));
   }
