@@ -91,9 +91,6 @@ void frmGetIp::CreateControls()
         {&Picture1[2], "Picture1", 2, "", nullptr, 3720, 0, 1215, 495, {}, ui::Hidden},
         {&StatusBar1, "StatusBar1", -1, "", nullptr, 0, 4650, 6105, 375},
     });
-    // A new frame goes to the front of the tab order; the check boxes come after the interval.
-    SetWindowPos(Frame3.hwnd(), Combo1.hwnd(), 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const char* item : {"10", "30", "60", "120"})
         Combo1.AddItem(item);
     StatusBar1.SetPanelAutoSize(1, ui::AutoSize::Spring);

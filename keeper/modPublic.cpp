@@ -64,4 +64,8 @@ void ShowTrayMenu()
     SetForegroundWindow(menu.hwnd());
     TrackPopupMenu(options, TPM_RIGHTALIGN, place.right, place.bottom, 0, menu.hwnd(), nullptr);
     PostMessageA(menu.hwnd(), WM_NULL, 0, 0);
+    // Keys would go on to the hidden menu window; the keeper's window, when in view, takes them.
+    frmGetIp& main = GetIpForm();
+    if (main.Loaded() && IsWindowVisible(main.hwnd()) && !IsIconic(main.hwnd()))
+        SetForegroundWindow(main.hwnd());
 }

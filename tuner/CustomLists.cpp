@@ -87,6 +87,16 @@ const std::vector<CustomGroupFrame>& CustomGroupFrames() {
   return frames;
 }
 
+const std::vector<int>& CustomListTabOrder() {
+  static const std::vector<int> order = {
+      1,  2,  5,  8,  10, 3,  4,  6,  9,  7,   // General: two columns
+      11, 13, 15, 17, 12, 14, 16, 18,          // TCP/IP: two columns
+      19, 25, 21, 22, 20, 26, 24, 23,          // NWlink: each column a list, then its frame
+      33, 34, 35, 30, 32, 31, 27, 28, 29,      // NetBeui: the top row, then the two frames
+  };
+  return order;
+}
+
 const std::vector<std::string>& CustomListItems(int list) {
   if (list < 1 || list > kCustomListCount) return kNone;
   return *CustomListLayouts()[list - 1].items;

@@ -31,6 +31,9 @@ constexpr int kCustomLabelHeight = 255;
 
 const std::vector<CustomListLayout>& CustomListLayouts();  // ordered Combo1..Combo35
 const std::vector<CustomGroupFrame>& CustomGroupFrames();
+// The list numbers in tab order: each tab as it is read, a column of lists from top to bottom,
+// the left column first.
+const std::vector<int>& CustomListTabOrder();
 
 // The items of Combo<list>, "Default" first; empty for a number outside 1 to 35.
 const std::vector<std::string>& CustomListItems(int list);

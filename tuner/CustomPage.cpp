@@ -7,14 +7,19 @@
 #include <map>
 #include <string>
 
+// Made in tab order, since the order of making is the order of the tab key; a group frame is made
+// as its first list is reached.
 void frmMain::CreateCustomLists() {
   std::map<std::string, ui::Frame*> groups;
-  for (const CustomGroupFrame& g : CustomGroupFrames())
-    groups[g.name] = &AddOwned<ui::Frame>(
-        {nullptr, g.name, -1, g.caption, &frmCustom[g.tab], g.left, g.top, g.width, g.height});
-
-  for (const CustomListLayout& row : CustomListLayouts()) {
-    ui::Control* parent = row.group ? groups.at(row.group) : &frmCustom[row.tab];
+  for (const CustomGroupFrame& g : CustomGroupFrames()) groups[g.name] = nullptr;
+  for (int number : CustomListTabOrder()) {
+    const CustomListLayout& row = CustomListLayouts()[number - 1];
+    ui::Control* parent = &frmCustom[row.tab];
+    if (row.group) {
+      ui::Frame*& group = groups.at(row.group);
+      if (!group) group = &AddGroupFrame(row.group);
+      parent = group;
+    }
     AddOwned<ui::Label>({nullptr, row.labelName, -1, row.caption, parent, row.labelLeft, row.top,
                          row.labelWidth, kCustomLabelHeight});
     const std::string name = CustomListName(row.list);
@@ -23,4 +28,11 @@ void frmMain::CreateCustomLists() {
                   kCustomListHeight}});
     for (const std::string& item : *row.items) list.AddItem(item);
   }
+}
+
+ui::Frame& frmMain::AddGroupFrame(const char* name) {
+  const CustomGroupFrame* g = &CustomGroupFrames().front();
+  while (std::strcmp(g->name, name) != 0) ++g;
+  return AddOwned<ui::Frame>(
+      {nullptr, g->name, -1, g->caption, &frmCustom[g->tab], g->left, g->top, g->width, g->height});
 }

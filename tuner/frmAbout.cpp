@@ -48,7 +48,7 @@ void frmAbout::CreateControls() {
        On(&frmAbout::Label14_Click)},
       {&Picture2, "Picture2", -1, "", nullptr, 5280, 2820, 480, 480, {}, ui::Hidden},
       {&Command1, "Command1", -1, "OK", nullptr, 4620, 3780, 1215, 375,
-       On(&frmAbout::Command1_Click)},
+       On(&frmAbout::Command1_Click), ui::Default | ui::Cancel},
   });
   Picture1.SetPicture(LogoBitmap());
   ui::Label* links[] = {&Label12, &Label13, &Label14};

@@ -92,6 +92,7 @@ class frmMain : public ui::Form {
   // The 35 lists of the custom page inside frmCustom(0) to frmCustom(3) (CustomPage.cpp); made
   // when the page is first shown, since each drop-down list costs its own pop-up window.
   void CreateCustomLists();
+  ui::Frame& AddGroupFrame(const char* name);
   bool customListsMade_ = false;
 
   frmAbout& About();  // loaded on first use

@@ -8,6 +8,8 @@ constexpr int kPageLeft = 120, kPageTop = 660, kPageWidth = 9600, kPageHeight = 
 constexpr int kButtonTop = 4140, kButtonWidth = 1215, kButtonHeight = 375;
 constexpr int kBackLeft = 5760, kNextLeft = 7020, kHelpLeft = 8280;
 constexpr int kTextLeft = 240, kTextWidth = 9120, kTextHeight = 255;
+// Page 0's texts lie in frames of 9360, and keep clear of their right border as of the left.
+constexpr int kFramedTextWidth = 9360 - 2 * kTextLeft;
 
 const char* const kConnectionTypes[] = {"Dial-up Modem",
                                         "Lan, Cable Modem, xDSL, ISDN, T1, or faster",
@@ -44,12 +46,12 @@ void frmMain::CreatePages() {
       {&Label38, "Label38", -1,
        "A network adapter is a hardware device that connects yor computer to a network. Select "
        "the adapter you",
-       &Frame8, kTextLeft, 900, kTextWidth, kTextHeight},
+       &Frame8, kTextLeft, 900, kFramedTextWidth, kTextHeight},
       {&Label39, "Label39", -1,
        "want to optimize from the list. To make optimization only for the default adapter in your "
        "computer, choose",
-       &Frame8, kTextLeft, 1155, kTextWidth, kTextHeight},
-      {&Label40, "Label40", -1, "\"Default Adapter\".", &Frame8, kTextLeft, 1410, kTextWidth,
+       &Frame8, kTextLeft, 1155, kFramedTextWidth, kTextHeight},
+      {&Label40, "Label40", -1, "\"Default Adapter\".", &Frame8, kTextLeft, 1410, kFramedTextWidth,
        kTextHeight},
       {&Frame2, "Frame2", -1, "", page0, 120, 2160, 9360, 1800},
       {&Label2, "Label2", -1, "Connection Type", &Frame2, 240, 390, 1695, kTextHeight},
@@ -57,13 +59,13 @@ void frmMain::CreatePages() {
       {&Label42, "Label42", -1,
        "To get the maximum performance, choose the correct connection type from the list. "
        "Choosing wrong",
-       &Frame2, kTextLeft, 900, kTextWidth, kTextHeight},
+       &Frame2, kTextLeft, 900, kFramedTextWidth, kTextHeight},
       {&Label41, "Label41", -1,
        "optimization type can make your connection even slower. It is possible to turn back your "
        "default values by",
-       &Frame2, kTextLeft, 1155, kTextWidth, kTextHeight},
+       &Frame2, kTextLeft, 1155, kFramedTextWidth, kTextHeight},
       {&Label43, "Label43", -1, "choosing \"Windows Defaults\".", &Frame2, kTextLeft, 1410,
-       kTextWidth, kTextHeight},
+       kFramedTextWidth, kTextHeight},
       {&Command8, "Command8", -1, "< &Back", page0, kBackLeft, kButtonTop, kButtonWidth,
        kButtonHeight, {}, ui::Disabled},
       {&Command7, "Command7", -1, "&Next >", page0, kNextLeft, kButtonTop, kButtonWidth,
@@ -80,6 +82,7 @@ void frmMain::CreatePages() {
   for (int tab = 0; tab < 4; ++tab)
     AddControls({{&frmCustom[tab], "frmCustom", tab, kCustomCaptions[tab], page1, 240, 720, 9120,
                   3180, {}, tab == 0 ? 0u : ui::Hidden}});
+  TabStrip1.ShowThrough(frmCustom[0]);
   AddControls({
       {&Command4, "Command4", -1, "&Apply", page1, kNextLeft, kButtonTop, kButtonWidth,
        kButtonHeight, On(&frmMain::Command4_Click)},

@@ -1,6 +1,7 @@
 #include "ui/App.h"
 
 #include "ui/Bind.h"
+#include "ui/Focus.h"
 #include "ui/Form.h"
 #include <commctrl.h>
 #include <algorithm>
@@ -50,12 +51,7 @@ void EndSession() {
 
 int RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    HWND active = GetActiveWindow();
-    if (active && IsDialogMessageA(active, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) RouteMessage(GetActiveWindow(), message);
   return int(message.wParam);
 }
 
@@ -66,9 +62,27 @@ void DoEvents() {
       PostQuitMessage(int(message.wParam));
       return;
     }
+    RouteMessage(GetActiveWindow(), message);
+  }
+}
+
+// The dialog manager's mnemonic search starts at the window that a key was sent to and never ends
+// when that window is hidden, so a key on its way to a control that has been hidden since goes
+// where the focus is now.
+void RouteMessage(HWND active, MSG& message) {
+  bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+  Form* form = key ? Container::OwningForm(active) : nullptr;
+  if (form) {
+    form->KeepFocusOnView();
+    if (IsChild(active, message.hwnd) && !CanTakeFocus(active, message.hwnd))
+      message.hwnd = GetFocus() ? GetFocus() : active;
+  }
+  if (!active || !IsDialogMessageA(active, &message)) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  // On Tab the dialog manager takes the default look from every button but the focused one.
+  if (form) form->ShowDefault();
 }
 
 std::string ProgramFolder() {

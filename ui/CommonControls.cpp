@@ -273,6 +273,19 @@ void TabStrip::SetSelectedItem(int number) {
   if (hwnd_) SendMessageA(hwnd_, TCM_SETCURSEL, number - 1, 0);
 }
 
+void TabStrip::ShowThrough(const Control& page) {
+  if (!hwnd_ || !page.hwnd()) return;
+  RECT strip, hole;
+  GetWindowRect(hwnd_, &strip);
+  GetWindowRect(page.hwnd(), &hole);
+  OffsetRect(&hole, -strip.left, -strip.top);
+  HRGN region = CreateRectRgn(0, 0, strip.right - strip.left, strip.bottom - strip.top);
+  HRGN pageArea = CreateRectRgn(hole.left, hole.top, hole.right, hole.bottom);
+  CombineRgn(region, region, pageArea, RGN_DIFF);
+  DeleteObject(pageArea);
+  if (!SetWindowRgn(hwnd_, region, TRUE)) DeleteObject(region);  // a region set is the system's
+}
+
 LRESULT TabStrip::OnNotify(NMHDR* header) {
   if (header->code == TCN_SELCHANGE && onClick) onClick();
   return 0;

@@ -95,6 +95,9 @@ class TabStrip : public Control {
   std::string TabCaption(int number) const;
   int SelectedItem() const;
   void SetSelectedItem(int number);
+  // The pages that the tabs switch lie in the strip's body but come after it in tab order, that
+  // is below it: the strip leaves the place of the page out of itself, so that the page shows.
+  void ShowThrough(const Control& page);
   LRESULT OnNotify(NMHDR* header) override;
 };
 

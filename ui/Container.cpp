@@ -12,6 +12,23 @@ const char kClassName[] = "BrenvikContainer";
 // them; the control marks them with the same property as its own window.
 Control* Sender(HWND window) { return Control::FromHwnd(window); }
 
+int Lightness(COLORREF color) {
+  return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
+}
+
+// A colour of the program's own, such as a link's blue, is kept only where it reads on the
+// scheme's face colour; on a dark face the scheme's own text colour is taken instead.
+bool Contrasts(COLORREF text, COLORREF face) {
+  int difference = Lightness(text) - Lightness(face);
+  return difference > 100 || difference < -100;
+}
+
+// What a control's event did may have hidden or disabled the control with the focus.
+void KeepFocus(HWND container) {
+  if (!IsWindow(container)) return;
+  if (Form* form = Container::OwningForm(container)) form->KeepFocusOnView();
+}
+
 }  // namespace
 
 const char* Container::WindowClass() {
@@ -70,12 +87,17 @@ LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
       if (Control* control = Sender(HWND(lParam))) {
         control->OnCommandFrom(wParam);
+        KeepFocus(window);
         return 0;
       }
       break;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (Control* control = Sender(header->hwndFrom)) return control->OnNotify(header);
+      if (Control* control = Sender(header->hwndFrom)) {
+        LRESULT result = control->OnNotify(header);
+        if (header->code == TCN_SELCHANGE) KeepFocus(window);
+        return result;
+      }
       break;
     }
     case WM_SETCURSOR: {
@@ -108,11 +130,15 @@ LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));
+    case WM_CTLCOLORBTN: {
+      COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT);
       if (Control* control = Control::FromHwnd(HWND(lParam)))
-        if (control->HasForeColor()) SetTextColor(HDC(wParam), control->ForeColor());
+        if (control->HasForeColor() && Contrasts(control->ForeColor(), face))
+          text = control->ForeColor();
+      SetBkColor(HDC(wParam), face);
+      SetTextColor(HDC(wParam), text);
       return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+    }
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

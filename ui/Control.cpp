@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 #include "ui/Container.h"
+#include "ui/Form.h"
 #include "ui/Twips.h"
 #include <windowsx.h>
 
@@ -27,6 +28,8 @@ LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARA
   if (message == WM_MOUSEMOVE) {
     if (Control* control = Control::FromHwnd(window))
       control->OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  } else if (message == WM_SETFOCUS) {
+    if (Form* form = Container::OwningForm(window)) form->ControlGotFocus(window);
   } else if (message == WM_NCDESTROY) {
     RemovePropA(window, kOriginalProcProp);
     RemovePropA(window, kControlProp);

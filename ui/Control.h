@@ -18,6 +18,8 @@ enum Flag : unsigned {
   Centered = 1u << 5,      // label: centred text
   NoTabStop = 1u << 6,
   Stretch = 1u << 7,       // picture box: the picture fills the box
+  Default = 1u << 8,       // button: pressed by Enter, drawn as the default
+  Cancel = 1u << 9,        // button: pressed by Esc
 };
 
 // Mouse pointers by the numbers forms use for them.

@@ -7,10 +7,6 @@ namespace {
 
 DWORD TabStop(const CreateArgs& args) { return (args.flags & NoTabStop) ? 0 : WS_TABSTOP; }
 
-void BringToTop(HWND window) {
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 std::string ItemText(HWND window, UINT lengthMessage, UINT textMessage, int index) {
   LRESULT length = SendMessageA(window, lengthMessage, index, 0);
   if (length < 0) return {};
@@ -23,7 +19,17 @@ std::string ItemText(HWND window, UINT lengthMessage, UINT textMessage, int inde
 }  // namespace
 
 void Button::Create(const CreateArgs& args) {
-  CreateWindowFor("BUTTON", BS_PUSHBUTTON | TabStop(args), 0, args);
+  DWORD kind = (args.flags & Default) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  CreateWindowFor("BUTTON", kind | TabStop(args), 0, args);
+}
+
+bool Button::DefaultLook() const {
+  return hwnd_ && (GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+void Button::SetDefaultLook(bool look) {
+  if (hwnd_ && look != DefaultLook())
+    SendMessageA(hwnd_, BM_SETSTYLE, look ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void Button::OnCommand(int code) {
@@ -42,7 +48,6 @@ void Label::OnCommand(int code) {
 void Frame::Create(const CreateArgs& args) {
   CreateWindowFor(Container::WindowClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, args,
                   static_cast<Container*>(this));
-  if (hwnd_) BringToTop(hwnd_);
 }
 
 void Frame::SetBold(bool bold) {
@@ -160,9 +165,9 @@ void ListBox::Create(const CreateArgs& args) {
   CreateArgs plain = args;
   plain.caption.clear();
   CreateWindowFor("LISTBOX",
-                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | TabStop(args) |
+                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | TabStop(args) |
                       (multi_ ? LBS_EXTENDEDSEL : 0),
-                  0, plain);
+                  WS_EX_CLIENTEDGE, plain);
 }
 
 void ListBox::OnCommand(int code) {
@@ -231,7 +236,6 @@ void PictureBox::Create(const CreateArgs& args) {
   CreateWindowFor(Container::WindowClass(), WS_CLIPCHILDREN,
                   (args.flags & Border3D) ? WS_EX_CLIENTEDGE : 0, args,
                   static_cast<Container*>(this));
-  if (hwnd_) BringToTop(hwnd_);
 }
 
 PictureBox::~PictureBox() {

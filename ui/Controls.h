@@ -12,6 +12,8 @@ class Button : public Control {
  public:
   void Create(const CreateArgs& args) override;
   void OnCommand(int code) override;
+  bool DefaultLook() const;
+  void SetDefaultLook(bool look);  // the heavy border of the button that Enter presses
 };
 
 // A static text; it raises onClick and onMouseMove and may carry its own mouse pointer.

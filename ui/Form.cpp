@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 #include "ui/App.h"
+#include "ui/Focus.h"
 #include "ui/Monitors.h"
 #include "ui/Twips.h"
 #include <windowsx.h>
@@ -24,6 +25,16 @@ DWORD ExStyleOf(const FormArgs& args) {
   return exStyle;
 }
 
+bool IsOption(HWND window) { return dynamic_cast<OptionButton*>(Control::FromHwnd(window)); }
+
+// Option buttons that follow one another in a parent form one group, which the arrow keys go
+// round: the first of them and the first control after them each start a group.
+void MarkGroupStart(HWND window) {
+  HWND previous = GetWindow(window, GW_HWNDPREV);
+  if (IsOption(window) != (previous && IsOption(previous)))
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_GROUP);
+}
+
 RECT OuterRect(const Form& form) {
   RECT rect{};
   if (form.hwnd()) GetWindowRect(form.hwnd(), &rect);
@@ -42,6 +53,7 @@ Form::~Form() {
 void Form::Load(HWND owner) {
   if (Loaded()) return;
   InitCommonControls();
+  lastFocus_ = nullptr;
   RECT outer{0, 0, ToPixelsX(args_.width), ToPixelsY(args_.height)};
   AdjustWindowRectEx(&outer, StyleOf(args_), FALSE, ExStyleOf(args_));
   int width = outer.right - outer.left, height = outer.bottom - outer.top;
@@ -82,6 +94,8 @@ void Form::Unload() {
   window_ = nullptr;
   for (Control* control : controls_) control->Detach();
   controls_.clear();
+  lastFocus_ = nullptr;
+  default_ = cancel_ = nullptr;
   owned_.clear();
   menus_.Detach();
   pointer_ = Pointer::Default;
@@ -91,8 +105,12 @@ void Form::Unload() {
 void Form::Show() {
   Load();
   if (!Loaded()) return;
+  bool inView = IsWindowVisible(window_);
   ShowWindow(window_, SW_SHOW);
+  // Shown while already in view, the window comes to the front, as a click on it would bring it.
+  if (inView && !IsIconic(window_)) SetForegroundWindow(window_);
   UpdateWindow(window_);
+  KeepFocusOnView();
 }
 
 void Form::Hide() {
@@ -114,10 +132,7 @@ void Form::ShowModal(Form* owner) {
       PostQuitMessage(int(message.wParam));
       break;
     }
-    if (!IsDialogMessageA(window_, &message)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    RouteMessage(window_, message);
   }
   if (ownerWindow && IsWindow(ownerWindow)) {
     EnableWindow(ownerWindow, TRUE);
@@ -227,6 +242,9 @@ void Form::AddControls(const ControlRow* rows, int count) {
     args.height = row.height;
     args.flags = row.flags;
     row.control->Create(args);
+    if (row.control->hwnd()) MarkGroupStart(row.control->hwnd());
+    if (row.flags & Default) default_ = row.control;
+    if (row.flags & Cancel) cancel_ = row.control;
     if (row.click) row.control->onClick = row.click;
     controls_.push_back(row.control);
   }
@@ -256,8 +274,11 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   switch (message) {
     case WM_COMMAND:
       if (lParam == 0) {
-        if (MenuItem* item = menus_.FindById(LOWORD(wParam)))
+        // Menu ids start above IDOK and IDCANCEL, which Enter and Esc send.
+        if (wParam == IDOK || wParam == IDCANCEL) PressDialogKey(UINT(wParam));
+        else if (MenuItem* item = menus_.FindById(LOWORD(wParam)))
           if (item->onClick) item->onClick();
+        KeepFocusOnView();
         return 0;
       }
       break;
@@ -267,6 +288,16 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
           timer->Tick();
           break;
         }
+      KeepFocusOnView();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+        RestoreFocus();
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;

@@ -85,6 +85,15 @@ class Form : public Container {
   }
   virtual void Form_Resize() {}
 
+  // The keyboard focus, kept as the forms' runtime keeps it (Focus.cpp). A control of the form
+  // tells when it gets the focus.
+  void ControlGotFocus(HWND control);
+  // While the form is the active window, the focus never rests on a control that is hidden or
+  // disabled, nor on the bare window: it goes on to the next control in tab order that can take it.
+  void KeepFocusOnView();
+  // The focused push button is drawn as the default, or else the form's default button.
+  void ShowDefault();
+
  protected:
   // Called while loading, before Form_Load: the form builds its controls, menus and timers here.
   virtual void CreateControls() {}
@@ -128,7 +137,15 @@ class Form : public Container {
   bool unloading_ = false;
   RECT normalPlace_{};  // the outer window's last place in the normal state, screen pixels
 
+  HWND lastFocus_ = nullptr;  // the control that had the focus last, kept while inactive
+  Control* default_ = nullptr;  // pressed by Enter
+  Control* cancel_ = nullptr;   // pressed by Esc
+
   RECT RestoredRect() const;
+  // Back to the control that had the focus, or on to the next one when it cannot take it.
+  void RestoreFocus();
+  // Enter (IDOK) and Esc (IDCANCEL) as IsDialogMessage sends them.
+  void PressDialogKey(UINT id);
 };
 
 }  // namespace ui

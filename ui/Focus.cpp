@@ -1,0 +1,93 @@
+#include "ui/Focus.h"
+#include "ui/Form.h"
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+void Walk(HWND parent, std::vector<HWND>& windows) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    windows.push_back(child);
+    if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) Walk(child, windows);
+  }
+}
+
+Button* PushButton(HWND window) { return dynamic_cast<Button*>(Control::FromHwnd(window)); }
+
+bool IsTabStop(HWND form, HWND window) {
+  return (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) &&
+         !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) &&
+         CanTakeFocus(form, window);
+}
+
+}  // namespace
+
+bool CanTakeFocus(HWND form, HWND window) {
+  if (!form || !window || window == form || !IsChild(form, window)) return false;
+  if (!IsWindowVisible(window)) return false;
+  for (HWND at = window; at && at != form; at = GetParent(at))
+    if (!IsWindowEnabled(at)) return false;
+  return true;
+}
+
+HWND NextTabStop(HWND form, HWND after) {
+  std::vector<HWND> windows;
+  Walk(form, windows);
+  size_t start = 0;
+  for (size_t i = 0; i < windows.size(); ++i)
+    if (windows[i] == after) start = i + 1;
+  for (size_t i = 0; i < windows.size(); ++i) {
+    HWND window = windows[(start + i) % windows.size()];
+    if (IsTabStop(form, window)) return window;
+  }
+  return nullptr;
+}
+
+void FocusControl(HWND control) {
+  if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+    SendMessageA(control, EM_SETSEL, 0, -1);
+  SetFocus(control);
+}
+
+void Form::ControlGotFocus(HWND control) {
+  lastFocus_ = control;
+  ShowDefault();
+}
+
+void Form::RestoreFocus() {
+  if (CanTakeFocus(window_, lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else if (HWND next = NextTabStop(window_, lastFocus_)) {
+    FocusControl(next);
+  } else if (GetFocus() != window_) {
+    SetFocus(window_);
+  }
+}
+
+void Form::KeepFocusOnView() {
+  if (!window_ || GetActiveWindow() != window_) return;
+  HWND focus = GetFocus();
+  if (CanTakeFocus(window_, focus)) return;
+  HWND from = focus && IsChild(window_, focus) ? focus : lastFocus_;
+  if (HWND next = NextTabStop(window_, from)) FocusControl(next);
+}
+
+void Form::ShowDefault() {
+  if (!window_) return;
+  HWND focus = GetFocus();
+  HWND look = default_ ? default_->hwnd() : nullptr;
+  if (PushButton(focus) && IsChild(window_, focus)) look = focus;
+  for (Control* control : controls_)
+    if (Button* button = dynamic_cast<Button*>(control)) button->SetDefaultLook(button->hwnd() == look);
+}
+
+// The focused push button takes Enter itself; otherwise the default button does, as in a dialog.
+void Form::PressDialogKey(UINT id) {
+  HWND focus = GetFocus();
+  Control* target = id == IDOK ? default_ : cancel_;
+  if (id == IDOK && PushButton(focus) && IsChild(window_, focus)) target = PushButton(focus);
+  if (target && CanTakeFocus(window_, target->hwnd())) target->OnCommand(BN_CLICKED);
+}
+
+}  // namespace ui
