@@ -65,17 +65,31 @@ function(add_host_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
-# add_monitors_test(name target filter): runs the tests of a wine test program that match filter
-# in the prefix "monitors", on the display of two monitors that scripts/wine-session.sh starts.
-# Those tests skip themselves elsewhere; here a skip, or no test at all, means the display is
-# wrong, and fails the entry.
-function(add_monitors_test name target filter)
+# add_display_test(name target filter prefix display [ENV...]): runs the tests of a wine test
+# program that match filter in the prefix, on the display of its own that scripts/wine-session.sh
+# starts. Those tests skip themselves elsewhere; here a skip, or no test at all, means the display
+# is wrong, and fails the entry.
+function(add_display_test name target filter prefix display)
   add_test(NAME ${name}
-           COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/on-display.sh ${WINE_ROOT}/display-monitors
+           COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/on-display.sh ${WINE_ROOT}/${display}
                    wine $<TARGET_FILE:${target}> --gtest_color=no --gtest_filter=${filter}
            WORKING_DIRECTORY ${TEST_BIN_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK prefix_monitors ENVIRONMENT
-    "WINEPREFIX=${WINE_ROOT}/monitors;WINEDEBUG=-all;TEST_FAMILY=${WINE_DEFAULT_FAMILY}")
-  set_tests_properties(${name} PROPERTIES
+  set(environment "WINEPREFIX=${WINE_ROOT}/${prefix};WINEDEBUG=-all;TEST_FAMILY=${WINE_DEFAULT_FAMILY}")
+  foreach(extra ${ARGN})
+    string(APPEND environment ";${extra}")
+  endforeach()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK prefix_${prefix}
+    ENVIRONMENT "${environment}"
     FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\];\\[  PASSED  \\] 0 tests")
+endfunction()
+
+# The tests on a display of two monitors.
+function(add_monitors_test name target filter)
+  add_display_test(${name} ${target} ${filter} monitors display-monitors)
+endfunction()
+
+# The tests of the keyboard focus, one program at a time on a display where no other test's
+# window takes the focus; they know it by KEYS_DISPLAY.
+function(add_keys_test name target filter)
+  add_display_test(${name} ${target} ${filter} keys display-keys KEYS_DISPLAY=1)
 endfunction()

@@ -3,13 +3,15 @@
 #   wine-session.sh prepare BUILD   make build/wine/<family> for every family (once)
 #   wine-session.sh start BUILD     put back each prefix's prepared registry, then start Xvfb
 #                                   (when there is no display), the two-monitor display, the
-#                                   servers, wineboot
-#   wine-session.sh stop BUILD      stop the servers, the two-monitor display and Xvfb
+#                                   keyboard's display, the servers, wineboot
+#   wine-session.sh stop BUILD      stop the servers, the two displays of their own and Xvfb
 set -euo pipefail
 FAMILIES=(win95 win98 winme nt40 win2k winxp)
 # "main" plays Windows XP for the tests that do not depend on the family; "monitors" too, on a
-# display of two monitors side by side whose work area begins below the top edge.
-PREFIXES=("${FAMILIES[@]}" main monitors)
+# display of two monitors side by side whose work area begins below the top edge; "keys" too, on
+# a display of its own: the test windows are unmanaged, and each one that Wine activates takes the
+# X focus, so that a window of another test loses its activation and its keyboard focus.
+PREFIXES=("${FAMILIES[@]}" main monitors keys)
 cmd=$1
 build=$(cd "$2" && pwd)
 root=$build/wine
@@ -56,7 +58,7 @@ on_files() {
 # of the registry as prepared stays beside it, for every start to begin from.
 make_family() {
   local name=$1 family=$1 base=$root/base prefix=$root/$1 xrandr=Y
-  [ "$family" = main ] && family=winxp
+  [ "$family" = main ] || [ "$family" = keys ] && family=winxp
   # Wine finds the monitors of a nested X server through Xinerama, not XRandR.
   [ "$family" = monitors ] && family=winxp && xrandr=N
   [ -f "$prefix/.ready" ] && [ -d "$prefix/prepared-registry" ] && return
@@ -117,6 +119,20 @@ start_xvfb() {
   echo "$display" > "$root/display"
 }
 
+# Should it not come up, display-keys stays absent and only its tests fail.
+start_keys_display() {
+  local raw=$root/display-keys.raw display
+  rm -f "$raw" "$root/display-keys"
+  Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp 7>"$raw" </dev/null >/dev/null 2>&1 &
+  echo $! > "$root/xvfb-keys.pid"
+  display=$(display_of $! "$raw")
+  if [ -z "$display" ]; then
+    echo "wine-session.sh: the keyboard's Xvfb did not start, its tests will fail" >&2
+  else
+    echo "$display" > "$root/display-keys"
+  fi
+}
+
 # Two monitors of 800 x 600 side by side, nested in the display, with a work area that leaves
 # 40 pixels at the top. Wine reads _NET_WORKAREA only where _NET_SUPPORTED names it; -noreset
 # keeps both when the last client leaves. Should it not come up, display-monitors stays absent:
@@ -173,11 +189,12 @@ case $cmd in
     if [ -z "${DISPLAY:-}" ]; then start_xvfb; else echo "$DISPLAY" > "$root/display"; fi
     export DISPLAY=$(cat "$root/display")
     start_monitors
+    start_keys_display
     pids=()
     for f in "${PREFIXES[@]}"; do
       display=$DISPLAY
-      if [ "$f" = monitors ]; then
-        display=$(cat "$root/display-monitors" 2>/dev/null) || continue
+      if [ "$f" = monitors ] || [ "$f" = keys ]; then
+        display=$(cat "$root/display-$f" 2>/dev/null) || continue
       fi
       # One prefix that does not start fails its own tests, not the others'.
       start_prefix "$f" "$display" || echo "wine-session.sh: the prefix $f did not start" >&2 &
@@ -186,9 +203,9 @@ case $cmd in
     wait "${pids[@]}"
     ;;
   stop)
-    rm -f "$root/display-monitors"
+    rm -f "$root/display-monitors" "$root/display-keys"
     for f in base "${PREFIXES[@]}"; do WINEPREFIX=$root/$f quiet "$serverbin" -k || true; done
-    for server in xephyr xvfb; do
+    for server in xephyr xvfb-keys xvfb; do
       pidfile=$root/$server.pid
       if [ -f "$pidfile" ]; then kill "$(cat "$pidfile")" 2>/dev/null || true; rm -f "$pidfile"; fi
     done

@@ -71,6 +71,7 @@ void Form::KeepFocusOnView() {
   if (CanTakeFocus(window_, focus)) return;
   HWND from = focus && IsChild(window_, focus) ? focus : lastFocus_;
   if (HWND next = NextTabStop(window_, from)) FocusControl(next);
+  else if (focus != window_) SetFocus(window_);  // never left on a hidden control
 }
 
 void Form::ShowDefault() {

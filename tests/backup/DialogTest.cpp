@@ -1,6 +1,7 @@
 // The Backup and Restore dialogs driven as a user drives them: by clicks and list choices sent
 // to their controls, checking what the dialog then shows and what lies in the backup folder.
 #include "BackupTestSupport.h"
+#include "tests/support/Keys.h"
 
 #include "backup/Backup.h"
 #include "backup/BackupStore.h"
@@ -112,6 +113,7 @@ TEST_F(BackupDialogs, ShowTheirControlsAsDesigned) {
         EXPECT_FALSE(c.dialog.ProgressBar1.Visible());
         EXPECT_EQ(c.dialog.ProgressBar1.Max(), 100);
         EXPECT_TRUE(c.dialog.Command1.Enabled());
+        EXPECT_TRUE(GetWindowLongA(c.dialog.List1.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     }
     EXPECT_EQ(restore.Text1.Text(), "");  // empty folder
     Click(backup.Command4);
@@ -185,6 +187,54 @@ TEST_F(BackupDialogs, OkSavesTheBackupAnimatesAndCloses) {
     EXPECT_EQ(TicksUntilUnloaded(backup), 21);
     EXPECT_FALSE(backup.Loaded());
     EXPECT_TRUE(messages.empty());
+}
+
+class BackupKeys : public BackupDialogs {
+protected:
+    void SetUp() override {
+        if (!keys::OnTheirDisplay()) GTEST_SKIP() << "runs on the keyboard's display only";
+        BackupDialogs::SetUp();
+    }
+};
+
+TEST_F(BackupKeys, TakeKeysAsDialogsDo) {
+    Touch("older.dat");
+    for (bool restoring : {false, true}) {
+        Backup backup(folder);
+        Restore restore(folder);
+        BackupDialog& dialog = restoring ? static_cast<BackupDialog&>(restore) : backup;
+        dialog.Show();
+        EXPECT_TRUE(dialog.Command1.DefaultLook());
+        keys::Type(restoring ? "old" : "cod");  // no letter presses a button
+        EXPECT_EQ(dialog.Text1.Text(), restoring ? "old" : "cod");
+        EXPECT_TRUE(dialog.Loaded());
+        EXPECT_FALSE(dialog.Timer1.Enabled());
+        keys::Press(VK_ESCAPE);
+        EXPECT_FALSE(dialog.Loaded()) << "Esc presses \"&Cancel\"";
+    }
+    EXPECT_TRUE(messages.empty());
+
+    Backup backup(folder);
+    backup.Show();
+    ClickEntry(backup.List1, 0);
+    SetFocus(backup.Command3.hwnd());
+    EXPECT_TRUE(backup.Command3.DefaultLook());
+    EXPECT_FALSE(backup.Command1.DefaultLook());
+    keys::Press(VK_RETURN);  // on "&Delete": that one
+    EXPECT_TRUE(FolderState(folder).empty());
+    EXPECT_TRUE(backup.Loaded());
+    SetFocus(backup.Text1.hwnd());
+    backup.Text1.SetText("");
+    keys::Type("mine");
+    keys::Press(VK_RETURN);  // in the name: "&OK"
+    EXPECT_EQ(FolderState(folder).count("mine.dat"), 1u);
+    EXPECT_TRUE(backup.Timer1.Enabled());
+    backup.Unload();
+
+    backup.Show();
+    Click(backup.Command1);  // "&OK" disables itself and hands the focus on
+    EXPECT_EQ(keys::FocusName(), "Command2");
+    backup.Unload();
 }
 
 TEST_F(BackupDialogs, AnEmptyNameOnlyPutsTheFocusInTheNameBox) {

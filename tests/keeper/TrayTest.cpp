@@ -3,6 +3,7 @@
 #include "KeeperFixture.h"
 
 #include "keeper/modPublic.h"
+#include "tests/support/Keys.h"
 
 #include <cstring>
 
@@ -226,3 +227,36 @@ TEST_F(Tray, TheIconComesBackWhenTheTaskbarIsMadeAnew)
     EXPECT_EQ(16, add.image);
     EXPECT_STREQ("Tray Notification Demo", add.record.szTip);
 }
+
+namespace {
+class TrayKeys : public Tray {
+protected:
+    void SetUp() override
+    {
+        if (!keys::OnTheirDisplay())
+            GTEST_SKIP() << "runs on the keyboard's display only";
+        Tray::SetUp();
+    }
+    void Press(ui::Button& button) { SendMessageA(button.hwnd(), BM_CLICK, 0, 0); }
+};
+}
+
+TEST_F(TrayKeys, TheFocusIsOnAControlThatCanTakeIt)
+{
+    EXPECT_EQ("Check1", keys::FocusName());   // the site and the interval wait while pinging
+    Press(form.Command1);   // "&Cancel Ping" disables itself and "&Reset Activity"
+    EXPECT_EQ("Command2", keys::FocusName());
+    Press(form.cmdPing);
+    EXPECT_EQ("Command1", keys::FocusName());
+
+    SetFocus(form.Check2.hwnd());
+    form.SetWindowState(1);
+    Pump(100);
+    Callback(WM_LBUTTONDBLCLK);
+    EXPECT_EQ(form.hwnd(), GetActiveWindow());
+    EXPECT_EQ("Check2", keys::FocusName());   // where the user left it
+
+    RightClick();
+    EXPECT_EQ(form.hwnd(), GetActiveWindow());   // keys go to the window, not the hidden menu's
+}
+

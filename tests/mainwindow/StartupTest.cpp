@@ -117,6 +117,12 @@ TEST_F(MainWindow, StartsOnTheFirstPageWithTheFirstChoicesMade) {
   EXPECT_FALSE(form->Frame3.Visible());
   EXPECT_EQ(ui::HelpFile(), ui::ProgramFolder() + "\\trasko.chm");
   EXPECT_EQ(drive::PartCount(Bar()), 1);
+  // The texts of page 0 leave their frames' borders in view.
+  for (const char* text : {"Label38", "Label39", "Label40", "Label41", "Label42", "Label43"}) {
+    ui::Control* label = form->Find(text);
+    ui::Control* frame = ui::Control::FromHwnd(GetParent(label->hwnd()));
+    EXPECT_LT(label->Left() + label->Width(), frame->Width() - 2 * ui::TwipsPerPixelX()) << text;
+  }
 }
 
 TEST_F(MainWindow, SummaryNamesTheChosenAdapterOrNothingOnNT) {

@@ -1,4 +1,5 @@
 // The window layer on its own: a form made from a table, driven by the messages its controls send.
+#include "tests/support/Keys.h"
 #include "tests/support/WindowDriver.h"
 #include "ui/UI.h"
 
@@ -233,3 +234,62 @@ TEST_F(WindowLayer, HelpWithAMissingFileDoesNothing) {
   EXPECT_EQ(FindWindowA("HH Parent", nullptr), nullptr);
   EXPECT_TRUE(form.Loaded());
 }
+
+namespace {
+
+// Pixels of a control's picture, drawn into memory as the control paints itself, in one colour.
+int PixelsOf(HWND control, COLORREF color) {
+  RECT client;
+  GetClientRect(control, &client);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(memory, picture);
+  SendMessageA(control, WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  int count = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) count += GetPixel(memory, x, y) == color;
+  SelectObject(memory, old);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  return count;
+}
+
+}  // namespace
+
+TEST_F(WindowLayer, TextsReadUnderWhiteOnBlack) {
+  int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+  COLORREF saved[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+  COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+  ASSERT_TRUE(SetSysColors(2, elements, dark));
+  form.Note.SetForeColor(RGB(0, 0, 255));  // a link's blue does not read on black
+  int note = PixelsOf(form.Note.hwnd(), RGB(255, 255, 255));
+  int option = PixelsOf(form.First.hwnd(), RGB(255, 255, 255));
+  SetSysColors(2, elements, saved);
+  EXPECT_GT(note, 10);
+  EXPECT_GT(option, 10);
+}
+
+class WindowLayerKeys : public WindowLayer {
+ protected:
+  void SetUp() override {
+    if (!keys::OnTheirDisplay()) GTEST_SKIP() << "runs on the keyboard's display only";
+    WindowLayer::SetUp();
+  }
+};
+
+TEST_F(WindowLayerKeys, KeysFindTheFirstControlAndLeaveAHiddenPage) {
+  EXPECT_EQ(GetFocus(), form.Go.hwnd());
+  form.Page[0].SetVisible(false);
+  form.Page[1].SetVisible(true);
+  MSG key{};  // a key on its way to the hidden button
+  key.hwnd = GetFocus();
+  key.message = WM_CHAR;
+  key.wParam = 'x';
+  keys::Deadline deadline(60, "a key for a hidden button");
+  ui::RouteMessage(form.hwnd(), key);
+  EXPECT_EQ(GetFocus(), form.hwnd());  // nothing on the page in view can take it
+  EXPECT_EQ(key.hwnd, form.hwnd());
+}
+
