@@ -80,7 +80,8 @@ void Form::ShowDefault() {
   HWND look = default_ ? default_->hwnd() : nullptr;
   if (PushButton(focus) && IsChild(window_, focus)) look = focus;
   for (Control* control : controls_)
-    if (Button* button = dynamic_cast<Button*>(control)) button->SetDefaultLook(button->hwnd() == look);
+    if (Button* button = dynamic_cast<Button*>(control))
+      button->SetDefaultLook(button->hwnd() == look);
 }
 
 // The focused push button takes Enter itself; otherwise the default button does, as in a dialog.

@@ -72,7 +72,7 @@ class BackupDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearTunedValues();
-        folder = FreshFolder("backup-dialogs");
+        folder = FreshFolder(FolderName());
         ui::SetMsgBoxHook([this](HWND, const std::string& text, const std::string& title, UINT) {
             messages.push_back(title + ": " + text);
             return IDOK;
@@ -86,6 +86,8 @@ protected:
         ui::SetHelpHook({});
     }
     void Touch(const std::string& name) { WriteFileBytes(folder + "\\" + name, {}); }
+    // Entries of this program that run at the same time keep their folders apart.
+    virtual const char* FolderName() const { return "backup-dialogs"; }
 
     std::string folder;
     std::vector<std::string> messages, help;
@@ -195,6 +197,7 @@ protected:
         if (!keys::OnTheirDisplay()) GTEST_SKIP() << "runs on the keyboard's display only";
         BackupDialogs::SetUp();
     }
+    const char* FolderName() const override { return "backup-keys"; }
 };
 
 TEST_F(BackupKeys, TakeKeysAsDialogsDo) {
