@@ -41,41 +41,20 @@ class Keyboard : public MainWindow {
   }
 };
 
-std::string Selection(HWND edit) {
-  DWORD start = 0, end = 0;
-  SendMessageA(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
-  return std::to_string(start) + "-" + std::to_string(end);
-}
-
 }  // namespace
 
 TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstControl) {
   Open();
   EXPECT_EQ(keys::FocusName(), "cmbAdapter");
-  struct Dialog {
-    const char* menu;
-    std::function<ui::Form*()> form;
-    const char* focus;
-  };
-  const Dialog dialogs[] = {
-      {"mnuBackup", [] { return ui::Container::OwningForm(GetActiveWindow()); }, "Text1"},
-      {"mnuRestore", [] { return ui::Container::OwningForm(GetActiveWindow()); }, "Text1"},
-      {"mnuAbout", [this] { return &form->About(); }, "Command1"},
-  };
-  for (const Dialog& d : dialogs) {
-    std::string focus, selection, whole;
-    InModal([&] { Menu(d.menu); }, [&] {
-      ui::Form* dialog = d.form();
-      ASSERT_TRUE(dialog);
+  // In Backup and Restore the typed name replaces the proposed one (the dialogs' own test).
+  for (auto [menu, first] : {std::pair{"mnuBackup", "Text1"}, std::pair{"mnuRestore", "Text1"},
+                             std::pair{"mnuAbout", "Command1"}}) {
+    std::string focus;
+    InModal([&, menu = menu] { Menu(menu); }, [&] {
       focus = keys::FocusName();
-      if (ui::Control* text = dialog->Find("Text1")) {
-        selection = Selection(text->hwnd());
-        whole = "0-" + std::to_string(text->Text().size());
-      }
-      dialog->Unload();
+      ui::Container::OwningForm(GetActiveWindow())->Unload();
     });
-    EXPECT_EQ(focus, d.focus) << d.menu;
-    EXPECT_EQ(selection, whole) << d.menu << ": typing replaces the proposed name";
+    EXPECT_EQ(focus, first) << menu;
   }
 }
 
