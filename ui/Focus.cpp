@@ -6,19 +6,22 @@
 namespace ui {
 namespace {
 
+bool IsFrame(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT; }
+
 void Walk(HWND parent, std::vector<HWND>& windows) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     windows.push_back(child);
-    if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) Walk(child, windows);
+    if (IsFrame(child)) Walk(child, windows);
   }
 }
 
 Button* PushButton(HWND window) { return dynamic_cast<Button*>(Control::FromHwnd(window)); }
 
+// A frame has the focus only when Windows handed it back from a child that was hidden itself.
+bool HoldsFocus(HWND form, HWND window) { return CanTakeFocus(form, window) && !IsFrame(window); }
+
 bool IsTabStop(HWND form, HWND window) {
-  return (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) &&
-         !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) &&
-         CanTakeFocus(form, window);
+  return (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) && HoldsFocus(form, window);
 }
 
 }  // namespace
@@ -56,7 +59,7 @@ void Form::ControlGotFocus(HWND control) {
 }
 
 void Form::RestoreFocus() {
-  if (CanTakeFocus(window_, lastFocus_)) {
+  if (HoldsFocus(window_, lastFocus_)) {
     SetFocus(lastFocus_);
   } else if (HWND next = NextTabStop(window_, lastFocus_)) {
     FocusControl(next);
@@ -68,7 +71,7 @@ void Form::RestoreFocus() {
 void Form::KeepFocusOnView() {
   if (!window_ || GetActiveWindow() != window_) return;
   HWND focus = GetFocus();
-  if (CanTakeFocus(window_, focus)) return;
+  if (HoldsFocus(window_, focus)) return;
   HWND from = focus && IsChild(window_, focus) ? focus : lastFocus_;
   if (HWND next = NextTabStop(window_, from)) FocusControl(next);
   else if (focus != window_) SetFocus(window_);  // never left on a hidden control

@@ -281,6 +281,10 @@ class WindowLayerKeys : public WindowLayer {
 
 TEST_F(WindowLayerKeys, KeysFindTheFirstControlAndLeaveAHiddenPage) {
   EXPECT_EQ(GetFocus(), form.Go.hwnd());
+  form.Go.SetVisible(false);
+  ASSERT_EQ(GetFocus(), form.Page[0].hwnd());  // Windows hands the focus back to the frame
+  keys::Press(VK_SHIFT);
+  EXPECT_EQ(GetFocus(), form.First.hwnd());
   form.Page[0].SetVisible(false);
   form.Page[1].SetVisible(true);
   MSG key{};  // a key on its way to the hidden button
