@@ -11,12 +11,11 @@
 // as its first list is reached.
 void frmMain::CreateCustomLists() {
   std::map<std::string, ui::Frame*> groups;
-  for (const CustomGroupFrame& g : CustomGroupFrames()) groups[g.name] = nullptr;
   for (int number : CustomListTabOrder()) {
     const CustomListLayout& row = CustomListLayouts()[number - 1];
     ui::Control* parent = &frmCustom[row.tab];
     if (row.group) {
-      ui::Frame*& group = groups.at(row.group);
+      ui::Frame*& group = groups[row.group];
       if (!group) group = &AddGroupFrame(row.group);
       parent = group;
     }

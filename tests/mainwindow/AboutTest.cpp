@@ -7,13 +7,6 @@
 
 namespace {
 
-std::function<void()> whileOpen;
-
-void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (whileOpen) whileOpen();
-}
-
 void ClickLabel(HWND label) {
   SendMessageA(GetParent(label), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED),
                LPARAM(label));
@@ -33,7 +26,7 @@ TEST_F(MainWindow, AboutBoxIsModalAndItsLinksOpenTheirAddresses) {
   bool ownerDisabled = false, shown = false;
   std::string caption, web, support, sales;
   HCURSOR overLink = nullptr, overText = nullptr;
-  whileOpen = [&] {
+  InModal("mnuAbout", [&] {
     frmAbout& about = form->About();
     ownerDisabled = !IsWindowEnabled(form->hwnd());
     shown = IsWindowVisible(about.hwnd()) != 0;
@@ -47,10 +40,7 @@ TEST_F(MainWindow, AboutBoxIsModalAndItsLinksOpenTheirAddresses) {
     overLink = CursorOver(about.Label13.hwnd());
     overText = CursorOver(about.Label10.hwnd());
     drive::Click(about.Command1.hwnd());
-  };
-  SetTimer(nullptr, 0, 50, RunWhileOpen);
-  Menu("mnuAbout");
-  whileOpen = nullptr;
+  });
 
   EXPECT_TRUE(ownerDisabled);
   EXPECT_TRUE(shown);

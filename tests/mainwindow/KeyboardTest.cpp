@@ -4,25 +4,7 @@
 #include "tests/support/Keys.h"
 #include "tuner/frmAbout.h"
 
-#include <functional>
-
 namespace {
-
-std::function<void()> whileModal;
-
-void CALLBACK RunWhileModal(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (whileModal) whileModal();
-}
-
-// Opens a modal dialog by its menu command and runs what inside the dialog's own loop; what must
-// leave the dialog unloaded.
-void InModal(const std::function<void()>& open, std::function<void()> what) {
-  whileModal = std::move(what);
-  SetTimer(nullptr, 0, 50, RunWhileModal);
-  open();
-  whileModal = nullptr;
-}
 
 bool menuShown;
 
@@ -50,7 +32,7 @@ TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstControl) {
   for (auto [menu, first] : {std::pair{"mnuBackup", "Text1"}, std::pair{"mnuRestore", "Text1"},
                              std::pair{"mnuAbout", "Command1"}}) {
     std::string focus;
-    InModal([&, menu = menu] { Menu(menu); }, [&] {
+    InModal(menu, [&] {
       focus = keys::FocusName();
       ui::Container::OwningForm(GetActiveWindow())->Unload();
     });
@@ -129,7 +111,7 @@ TEST_F(Keyboard, TheFocusComesBackWhenTheAboutBoxClosesByEnterOrEsc) {
   for (UINT key : {VK_ESCAPE, VK_RETURN}) {
     SetFocus(H("cmbConnection"));
     bool closed = false;
-    InModal([&] { Menu("mnuAbout"); }, [&] {
+    InModal("mnuAbout", [&] {
       keys::Press(key);
       closed = !form->About().Loaded();
       form->About().Unload();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +94,23 @@ class MainWindow : public ::testing::Test {
   }
 
   HWND Bar() { return form->StatusBar1.hwnd(); }
+
+  // Runs what inside the loop of the modal dialog that the menu command opens; what must unload
+  // the dialog.
+  void InModal(const char* menu, std::function<void()> what) {
+    Pending() = std::move(what);
+    SetTimer(nullptr, 0, 50, RunPending);
+    Menu(menu);
+    Pending() = nullptr;
+  }
+  static std::function<void()>& Pending() {
+    static std::function<void()> pending;
+    return pending;
+  }
+  static void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (Pending()) Pending()();
+  }
 
   std::unique_ptr<frmMain> form;
   std::vector<HelpCall> help;
