@@ -24,16 +24,8 @@ bool IsTabStop(HWND form, HWND window) {
   return (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) && HoldsFocus(form, window);
 }
 
-}  // namespace
-
-bool CanTakeFocus(HWND form, HWND window) {
-  if (!form || !window || window == form || !IsChild(form, window)) return false;
-  if (!IsWindowVisible(window)) return false;
-  for (HWND at = window; at && at != form; at = GetParent(at))
-    if (!IsWindowEnabled(at)) return false;
-  return true;
-}
-
+// The first tab stop after the window that can take the focus, wrapping round; with no window, or
+// one the walk does not reach, the first of the form. Null when no control can take the focus.
 HWND NextTabStop(HWND form, HWND after) {
   std::vector<HWND> windows;
   Walk(form, windows);
@@ -47,10 +39,21 @@ HWND NextTabStop(HWND form, HWND after) {
   return nullptr;
 }
 
+// An edit's whole text is selected, as the dialog manager does, so that typing replaces it.
 void FocusControl(HWND control) {
   if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
     SendMessageA(control, EM_SETSEL, 0, -1);
   SetFocus(control);
+}
+
+}  // namespace
+
+bool CanTakeFocus(HWND form, HWND window) {
+  if (!form || !window || window == form || !IsChild(form, window)) return false;
+  if (!IsWindowVisible(window)) return false;
+  for (HWND at = window; at && at != form; at = GetParent(at))
+    if (!IsWindowEnabled(at)) return false;
+  return true;
 }
 
 void Form::ControlGotFocus(HWND control) {

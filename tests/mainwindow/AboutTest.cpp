@@ -3,8 +3,6 @@
 #include "tuner/Images.h"
 #include "tuner/frmAbout.h"
 
-#include <functional>
-
 namespace {
 
 void ClickLabel(HWND label) {
