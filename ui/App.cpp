@@ -68,7 +68,8 @@ void DoEvents() {
 
 // The dialog manager's mnemonic search starts at the window that a key was sent to and never ends
 // when that window is hidden, so a key on its way to a control that has been hidden since goes
-// where the focus is now.
+// where the focus is now. A minimised form takes its keys itself: on Tab the dialog manager would
+// hand the focus to one of its controls.
 void RouteMessage(HWND active, MSG& message) {
   bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
   Form* form = key ? Container::OwningForm(active) : nullptr;
@@ -77,7 +78,7 @@ void RouteMessage(HWND active, MSG& message) {
     if (IsChild(active, message.hwnd) && !CanTakeFocus(active, message.hwnd))
       message.hwnd = GetFocus() ? GetFocus() : active;
   }
-  if (!active || !IsDialogMessageA(active, &message)) {
+  if (!active || IsIconic(active) || !IsDialogMessageA(active, &message)) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

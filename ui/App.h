@@ -21,7 +21,8 @@ void EndSession();
 // Handles the messages waiting in the queue, then returns.
 void DoEvents();
 // Hands one message on as the message loops do: keys go through the dialog manager of the active
-// form, after the form has moved its focus off any control that can no longer take it.
+// form (unless it is minimised), after the form has moved its focus off any control that can no
+// longer take it.
 void RouteMessage(HWND active, MSG& message);
 
 std::string ProgramFolder();  // without a trailing backslash

@@ -39,6 +39,13 @@ HWND NextTabStop(HWND form, HWND after) {
   return nullptr;
 }
 
+// Where the focus goes when no control can take it: to the form, or, while the form is minimised
+// and so can take it no more than its controls can, to no window.
+void FocusForm(HWND form) {
+  HWND target = IsIconic(form) ? nullptr : form;
+  if (GetFocus() != target) SetFocus(target);
+}
+
 // An edit's whole text is selected, as the dialog manager does, so that typing replaces it.
 void FocusControl(HWND control) {
   if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
@@ -48,9 +55,11 @@ void FocusControl(HWND control) {
 
 }  // namespace
 
+// No control of a minimised form takes the focus, as in the dialog manager, so that no key reaches
+// a control that cannot be seen.
 bool CanTakeFocus(HWND form, HWND window) {
   if (!form || !window || window == form || !IsChild(form, window)) return false;
-  if (!IsWindowVisible(window)) return false;
+  if (IsIconic(form) || !IsWindowVisible(window)) return false;
   for (HWND at = window; at && at != form; at = GetParent(at))
     if (!IsWindowEnabled(at)) return false;
   return true;
@@ -66,8 +75,8 @@ void Form::RestoreFocus() {
     SetFocus(lastFocus_);
   } else if (HWND next = NextTabStop(window_, lastFocus_)) {
     FocusControl(next);
-  } else if (GetFocus() != window_) {
-    SetFocus(window_);
+  } else {
+    FocusForm(window_);
   }
 }
 
@@ -75,9 +84,9 @@ void Form::KeepFocusOnView() {
   if (!window_ || GetActiveWindow() != window_) return;
   HWND focus = GetFocus();
   if (HoldsFocus(window_, focus)) return;
-  HWND from = focus && IsChild(window_, focus) ? focus : lastFocus_;
-  if (HWND next = NextTabStop(window_, from)) FocusControl(next);
-  else if (focus != window_) SetFocus(window_);  // never left on a hidden control
+  if (!focus || !IsChild(window_, focus)) return RestoreFocus();
+  if (HWND next = NextTabStop(window_, focus)) FocusControl(next);
+  else FocusForm(window_);  // never left on a hidden control
 }
 
 void Form::ShowDefault() {

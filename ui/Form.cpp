@@ -313,6 +313,7 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (!IsIconic(window) && !IsZoomed(window)) GetWindowRect(window, &normalPlace_);
       break;
     case WM_SIZE:
+      KeepFocusOnView();  // off the controls when minimised, back to the last one when restored
       for (Control* control : controls_) {
         if (auto* bar = dynamic_cast<StatusBar*>(control)) {
           SendMessageA(bar->hwnd(), WM_SIZE, 0, 0);

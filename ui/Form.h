@@ -89,7 +89,9 @@ class Form : public Container {
   // tells when it gets the focus.
   void ControlGotFocus(HWND control);
   // While the form is the active window, the focus never rests on a control that is hidden or
-  // disabled, nor on the bare window: it goes on to the next control in tab order that can take it.
+  // disabled, nor on the bare window: it goes on to the next control in tab order that can take it
+  // (from the bare window, back to the control that had it last when that one can). While the form
+  // is minimised, no control has it.
   void KeepFocusOnView();
   // The focused push button is drawn as the default, or else the form's default button.
   void ShowDefault();

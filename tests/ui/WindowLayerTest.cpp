@@ -297,3 +297,16 @@ TEST_F(WindowLayerKeys, KeysFindTheFirstControlAndLeaveAHiddenPage) {
   EXPECT_EQ(key.hwnd, form.hwnd());
 }
 
+
+TEST_F(WindowLayerKeys, AMinimisedFormTakesNoKeysIntoItsControls) {
+  form.Choice.SetListIndex(0);
+  SetFocus(form.Choice.hwnd());
+  ShowWindow(form.hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(form.hwnd()));
+  ASSERT_EQ(GetActiveWindow(), form.hwnd());  // as under Wine without a window manager
+  for (UINT key : {VK_DOWN, VK_TAB, VK_DOWN}) keys::Press(key);
+  EXPECT_EQ(form.Choice.Text(), "alpha");
+  EXPECT_EQ(keys::FocusName(), "(none)");
+  ShowWindow(form.hwnd(), SW_RESTORE);
+  EXPECT_EQ(GetFocus(), form.Choice.hwnd());
+}
