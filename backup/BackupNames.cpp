@@ -1,5 +1,7 @@
 #include "backup/BackupNames.h"
 
+#include "ui/AnsiText.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -27,17 +29,20 @@ bool IsReservedDevice(const std::string& name) {
 }  // namespace
 
 // A file name that ends in a dot or a blank is refused too, which ".dat" rules out.
-std::string NameProblem(const std::string& name, size_t folderLength) {
+std::string NameProblem(const std::string& name, size_t folderLength, UINT codePage) {
     if (name.empty()) return "it is empty";
     const std::string file = name + Extension;
-    for (unsigned char c : file) {
+    for (size_t at = 0, next; at < file.size(); at = next) {
+        next = ui::NextCharacter(file, at, codePage);
+        if (next - at > 1) continue;  // a double-byte character, whatever its second byte
+        unsigned char c = file[at];
         if (c < 32) return "it contains a control character";
         if (std::string("\\/:*?\"<>|").find(char(c)) != std::string::npos)
             return std::string("it contains the character ") + char(c) +
                    ", which Windows does not allow in file names";
     }
     if (IsReservedDevice(file)) return "Windows reserves that name for a device";
-    if (folderLength + 1 + file.size() > MaxPath)
+    if (folderLength + 1 + ui::CharacterCount(file, codePage) > MaxPath)
         return "the full path of its file would be too long";
     return "";
 }

@@ -4,6 +4,8 @@
 #include "backup/BackupNames.h"
 #include "backup/BackupSettings.h"
 #include "settings/RegFunctions.h"
+#include "ui/AnsiText.h"
+#include "ui/App.h"
 
 namespace backup {
 
@@ -64,7 +66,7 @@ bool WriteRecordsInto(const std::string& path, const std::vector<std::pair<int, 
     return CloseHandle(file) && ok;
 }
 
-std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+std::string FileName(const std::string& path) { return ui::FileNameOf(path); }
 
 // Where a save left the files it could not put in their place; empty names when it left none.
 struct Placed {
@@ -74,12 +76,32 @@ struct Placed {
     std::string emptyAt;  // the empty file that reserved a free name, when it could not be deleted
 };
 
+// A new empty file in the folder, named as GetTempFileNameA names them: the prefix, four
+// hexadecimal digits and ".tmp". GetTempFileNameA itself hands its answer back in MAX_PATH bytes,
+// cut short and unended where a folder in a double-byte code page takes more. Empty text when none
+// can be made.
+std::string NewTempFile(const std::string& folder, const char* prefix) {
+    for (unsigned n = 1; n <= 0xFFFF; ++n) {
+        std::string path = folder + "\\" + prefix;
+        for (int shift = 12; shift >= 0; shift -= 4) path += "0123456789ABCDEF"[(n >> shift) & 0xF];
+        path += ".tmp";
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return path;
+        }
+        DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return "";
+    }
+    return "";
+}
+
 // A name in the folder that no file has: MoveFileA renames only onto a free name. The empty file
 // that reserves it must go first; when it cannot, there is no name, and `kept` names the file.
 std::string FreeName(const std::string& folder, std::string& kept) {
-    char path[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "old", 0, path)) return "";
-    if (DeleteFileA(path)) return path;
+    std::string path = NewTempFile(folder, "old");
+    if (path.empty() || DeleteFileA(path.c_str())) return path;
     kept = path;
     return "";
 }
@@ -109,12 +131,13 @@ Placed Replace(const std::string& folder, const std::string& from, const std::st
 // The copy is deleted after a failure only while the old backup still has its name.
 Placed WriteBackupFile(const std::string& folder, const std::string& path,
                        const std::vector<std::pair<int, Record>>& records) {
-    char temp[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "bak", 0, temp)) return {};
+    std::string temp = NewTempFile(folder, "bak");
+    if (temp.empty()) return {};
     Placed placed;
-    if ((!IsFile(path) || CopyFileA(path.c_str(), temp, FALSE)) && WriteRecordsInto(temp, records))
+    if ((!IsFile(path) || CopyFileA(path.c_str(), temp.c_str(), FALSE)) &&
+        WriteRecordsInto(temp, records))
         placed = Replace(folder, temp, path);
-    if (!placed.done && placed.newAt.empty()) DeleteFileA(temp);
+    if (!placed.done && placed.newAt.empty()) DeleteFileA(temp.c_str());
     return placed;
 }
 
@@ -143,12 +166,7 @@ Outcome SaveOutcome(const std::string& folder, const std::string& name, const Pl
 
 }  // namespace
 
-std::string DefaultBackupFolder() {
-    char path[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path, length);
-    return program.substr(0, program.find_last_of('\\')) + "\\backup";
-}
+std::string DefaultBackupFolder() { return ui::ProgramFolder() + "\\backup"; }
 
 std::string BackupPath(const std::string& folder, const std::string& name) {
     return folder + "\\" + name + ".dat";
@@ -181,7 +199,7 @@ std::vector<std::string> ListBackups(const std::string& folder) {
 }
 
 Outcome SaveBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
-    std::string problem = NameProblem(name, folder.size());
+    std::string problem = NameProblem(name, ui::CharacterCount(folder));
     if (!problem.empty()) return {false, Refusal(name, problem, "No backup was written.")};
     EncodedBackup encoded = EncodeBackup(ReadSettings(system));
     if (!encoded.tooLong.empty())
@@ -200,7 +218,7 @@ Outcome SaveBackup(const std::string& folder, const std::string& name, const COp
 
 Outcome RestoreBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
     const char* nothing = "Nothing was restored.";
-    std::string problem = NameProblem(name, folder.size());
+    std::string problem = NameProblem(name, ui::CharacterCount(folder));
     if (!problem.empty()) return {false, Refusal(name, problem, nothing)};
     std::string path = BackupPath(folder, name);
     if (!IsFile(path))
@@ -252,7 +270,7 @@ Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>&
     std::string told;
     size_t deleted = 0;
     for (const std::string& name : names) {
-        std::string problem = NameProblem(name, folder.size());
+        std::string problem = NameProblem(name, ui::CharacterCount(folder));
         if (!problem.empty())
             told += Refusal(name, problem, "It was not deleted.") + "\n";
         else if (std::string kept = DeleteBackupFile(BackupPath(folder, name), name, deleted);

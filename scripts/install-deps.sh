@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 googletest
           wine wine32:i386 xvfb xserver-xephyr x11-utils x11-apps imagemagick iproute2 util-linux
-          fp-utils
+          fp-utils locales
           clang libclang-rt-dev g++ "$@")
 missing=()
 for p in "${packages[@]}"; do
@@ -34,5 +34,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   else
     rm -f "$log"
   fi
+fi
+# One test runs Wine in a Japanese locale, through which Wine reads the names of Unix files.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "The locale ja_JP.UTF-8 is missing (run as root to make it)" >&2
+    exit 1
+  fi
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi
 bash "$(dirname "$0")/i386-emulation.sh"

@@ -1,5 +1,6 @@
 #include "ui/App.h"
 
+#include "ui/AnsiText.h"
 #include "ui/Bind.h"
 #include "ui/Focus.h"
 #include "ui/Form.h"
@@ -86,13 +87,7 @@ void RouteMessage(HWND active, MSG& message) {
   if (form) form->ShowDefault();
 }
 
-std::string ProgramFolder() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
+std::string ProgramFolder() { return FolderOf(ModuleFileName()); }
 
 void SetHelpFile(const std::string& path) { helpFile = path; }
 const std::string& HelpFile() { return helpFile; }

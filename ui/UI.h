@@ -1,5 +1,6 @@
 // Everything of the window layer in one include.
 #pragma once
+#include "ui/AnsiText.h"
 #include "ui/App.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"

@@ -1,6 +1,7 @@
 #include "BackupTestSupport.h"
 #include "tests/support/RegSnapshot.h"
 #include "tests/support/VolatileKey.h"
+#include "ui/App.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -83,10 +84,7 @@ bool IsNTFamily() {
 bool IsMe() { return Family() == "winme"; }
 
 std::string FreshFolder(const std::string& name) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path, length);
-    std::string folder = program.substr(0, program.find_last_of('\\')) + "\\" + name + "-" + Family();
+    std::string folder = ui::ProgramFolder() + "\\" + name + "-" + Family();
     RemoveTree(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;

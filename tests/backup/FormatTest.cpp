@@ -258,6 +258,27 @@ TEST(BackupNames, RefusesWhatCannotBeAFileOfTheBackupFolder) {
     EXPECT_NE(NameProblem(std::string(259 - 40 - 4, 'x'), 40), "");
 }
 
+// In Shift-JIS the second byte of 表 (95 5C) and 能 (94 5C) is the byte of "\", that of ポ (83 7C)
+// the byte of "|"; the limit of a path counts characters, not bytes.
+TEST(BackupNames, ReadsDoubleByteNamesByCharacter) {
+    struct Case { const char* name; char forbidden; };
+    const Case cases[] = {{"\x95\x5c\x8e\xa6", 0},            // 表示
+                          {"\x83\x7c\x81\x5b\x83\x67", 0},    // ポート
+                          {"\x94\x5c\x97\xcd", 0},            // 能力
+                          {"\x95\x5c\\\x8e\xa6", '\\'},       // 表\示
+                          {"\x83\x7c|", '|'}};                // ポ|
+    for (const Case& c : cases) {
+        std::string problem = NameProblem(c.name, 40, 932);
+        if (c.forbidden) EXPECT_NE(problem.find(std::string("character ") + c.forbidden + ","),
+                                   std::string::npos) << problem;
+        else EXPECT_EQ(problem, "") << c.name;
+    }
+    std::string wide;
+    for (int i = 0; i < 259 - 40 - 5; ++i) wide += "\x82\xa0";  // あ
+    EXPECT_EQ(NameProblem(wide, 40, 932), "");
+    EXPECT_NE(NameProblem(wide + "\x82\xa0", 40, 932), "");
+}
+
 TEST(BackupNames, ListsDatFilesCaseSensitivelyWithoutTheirExtension) {
     struct Case { const char* file; bool listed; const char* shown; };
     const Case cases[] = {{"a.dat", true, "a"}, {"b.txt", false, ""}, {"c.DAT", false, ""},

@@ -204,13 +204,17 @@ BOOL WINAPI RefusingDeleteFile(LPCSTR path) {
     return FALSE;
 }
 
-void* realTempName = nullptr;
-UINT WINAPI RefusingTempName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR path) {
-    if (onto != Onto::NoFreeName || _stricmp(prefix, "old") != 0)
-        return reinterpret_cast<decltype(&GetTempFileNameA)>(realTempName)(folder, prefix, unique,
-                                                                          path);
+void* realCreateFile = nullptr;
+HANDLE WINAPI RefusingTempFile(LPCSTR path, DWORD access, DWORD share,
+                               LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD attributes,
+                               HANDLE model) {
+    std::string name = path;
+    name = name.substr(name.rfind('\\') + 1);
+    if (onto != Onto::NoFreeName || disposition != CREATE_NEW || _strnicmp(name.c_str(), "old", 3))
+        return reinterpret_cast<decltype(&CreateFileA)>(realCreateFile)(
+            path, access, share, security, disposition, attributes, model);
     SetLastError(ERROR_ACCESS_DENIED);
-    return 0;
+    return INVALID_HANDLE_VALUE;
 }
 
 void* realMoveFileEx = nullptr;
@@ -219,7 +223,7 @@ const Hook MoveHooks[] = {
     {"MoveFileExA", reinterpret_cast<void*>(FailingMoveFileEx), &realMoveFileEx},
     {"MoveFileA", reinterpret_cast<void*>(RefusingMoveFile), &realMoveFile},
     {"DeleteFileA", reinterpret_cast<void*>(RefusingDeleteFile), &realDeleteFile},
-    {"GetTempFileNameA", reinterpret_cast<void*>(RefusingTempName), &realTempName}};
+    {"CreateFileA", reinterpret_cast<void*>(RefusingTempFile), &realCreateFile}};
 
 }  // namespace
 
