@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 #include "ui/Container.h"
+#include "ui/Focus.h"
 #include "ui/Form.h"
 #include "ui/Twips.h"
 #include <windowsx.h>
@@ -30,6 +31,9 @@ LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARA
       control->OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   } else if (message == WM_SETFOCUS) {
     if (Form* form = Container::OwningForm(window)) form->ControlGotFocus(window);
+  } else if (message == WM_KILLFOCUS) {
+    LosingFocus losing;
+    return CallWindowProcA(original, window, message, wParam, lParam);
   } else if (message == WM_NCDESTROY) {
     RemovePropA(window, kOriginalProcProp);
     RemovePropA(window, kControlProp);

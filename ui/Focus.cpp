@@ -6,6 +6,8 @@
 namespace ui {
 namespace {
 
+int losingFocus = 0;  // controls inside their WM_KILLFOCUS
+
 bool IsFrame(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT; }
 
 void Walk(HWND parent, std::vector<HWND>& windows) {
@@ -65,6 +67,9 @@ bool CanTakeFocus(HWND form, HWND window) {
   return true;
 }
 
+LosingFocus::LosingFocus() { ++losingFocus; }
+LosingFocus::~LosingFocus() { --losingFocus; }
+
 void Form::ControlGotFocus(HWND control) {
   lastFocus_ = control;
   ShowDefault();
@@ -81,7 +86,7 @@ void Form::RestoreFocus() {
 }
 
 void Form::KeepFocusOnView() {
-  if (!window_ || GetActiveWindow() != window_) return;
+  if (!window_ || losingFocus || GetActiveWindow() != window_) return;
   HWND focus = GetFocus();
   if (HoldsFocus(window_, focus)) return;
   if (!focus || !IsChild(window_, focus)) return RestoreFocus();

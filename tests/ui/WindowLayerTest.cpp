@@ -298,6 +298,17 @@ TEST_F(WindowLayerKeys, KeysFindTheFirstControlAndLeaveAHiddenPage) {
 }
 
 
+// A drop-down list that knows it has the focus fills its text with the highlight colour.
+bool DrawsFocus(HWND list) {
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT client;
+  GetClientRect(list, &client);
+  HDC dc = GetDC(list);
+  COLORREF middle = GetPixel(dc, client.right / 2, client.bottom / 2);
+  ReleaseDC(list, dc);
+  return middle == GetSysColor(COLOR_HIGHLIGHT);
+}
+
 TEST_F(WindowLayerKeys, AMinimisedFormTakesNoKeysIntoItsControls) {
   form.Choice.SetListIndex(0);
   SetFocus(form.Choice.hwnd());
@@ -309,4 +320,5 @@ TEST_F(WindowLayerKeys, AMinimisedFormTakesNoKeysIntoItsControls) {
   EXPECT_EQ(keys::FocusName(), "(none)");
   ShowWindow(form.hwnd(), SW_RESTORE);
   EXPECT_EQ(GetFocus(), form.Choice.hwnd());
+  EXPECT_TRUE(DrawsFocus(form.Choice.hwnd()));
 }
