@@ -10,10 +10,10 @@ namespace ui {
 // shown and enabled.
 bool CanTakeFocus(HWND form, HWND window);
 
-// Held while a control handles the loss of its focus. The notifications it sends meanwhile (a combo
-// box's CBN_SELENDCANCEL and CBN_KILLFOCUS) move no focus: given back to the control there, the
-// focus would stay with a combo box that believes it has lost it and draws no highlight. The form
-// sees to the focus when it arrives.
+// Held while a control handles the loss of its focus. The notifications it sends meanwhile (a
+// combo box's CBN_SELENDCANCEL and CBN_KILLFOCUS) move no focus: given back to the control there,
+// the focus would stay with a combo box that believes it has lost it and draws no highlight. The
+// form sees to the focus when it arrives.
 class LosingFocus {
  public:
   LosingFocus();

@@ -297,9 +297,8 @@ TEST_F(WindowLayerKeys, KeysFindTheFirstControlAndLeaveAHiddenPage) {
   EXPECT_EQ(key.hwnd, form.hwnd());
 }
 
-
 // A drop-down list that knows it has the focus fills its text with the highlight colour.
-bool DrawsFocus(HWND list) {
+static bool DrawsFocus(HWND list) {
   RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   RECT client;
   GetClientRect(list, &client);
