@@ -29,7 +29,8 @@ bool IsReservedDevice(const std::string& name) {
 }  // namespace
 
 // A file name that ends in a dot or a blank is refused too, which ".dat" rules out.
-std::string NameProblem(const std::string& name, size_t folderLength, UINT codePage) {
+std::string NameProblem(const std::string& name, size_t folderLength, UINT codePage,
+                        bool ntFamily) {
     if (name.empty()) return "it is empty";
     const std::string file = name + Extension;
     for (size_t at = 0, next; at < file.size(); at = next) {
@@ -42,7 +43,7 @@ std::string NameProblem(const std::string& name, size_t folderLength, UINT codeP
                    ", which Windows does not allow in file names";
     }
     if (IsReservedDevice(file)) return "Windows reserves that name for a device";
-    if (folderLength + 1 + ui::CharacterCount(file, codePage) > MaxPath)
+    if (folderLength + 1 + ui::PathLength(file, codePage, ntFamily) > MaxPath)
         return "the full path of its file would be too long";
     return "";
 }

@@ -1,7 +1,7 @@
 // Backup names: which typed names may become file names, which files are listed as backups, and
 // the name proposed for a new backup.
 #pragma once
-#include <windows.h>
+#include "ui/AnsiText.h"
 
 #include <cstddef>
 #include <functional>
@@ -11,9 +11,10 @@ namespace backup {
 
 // Why a backup name cannot become the file <folder>\<name>.dat, in words for the user; empty
 // text when it can. Windows judges the whole file name, so "x." is a name: its file is "x..dat".
-// folderLength is the length of the backup folder's path in characters, which is what Windows
-// limits; the name is read in the code page given.
-std::string NameProblem(const std::string& name, size_t folderLength, UINT codePage = CP_ACP);
+// folderLength is the backup folder's ui::PathLength, which is what Windows limits; the name is
+// read in the code page given, and its length counted as that Windows family counts it.
+std::string NameProblem(const std::string& name, size_t folderLength, UINT codePage = CP_ACP,
+                        bool ntFamily = ui::IsNTFamily());
 
 // A file of the backup folder is listed when its name ends in ".dat" (in that case) and leaves a
 // name once that is taken off: the name's own file is then the file listed.

@@ -199,7 +199,7 @@ std::vector<std::string> ListBackups(const std::string& folder) {
 }
 
 Outcome SaveBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
-    std::string problem = NameProblem(name, ui::CharacterCount(folder));
+    std::string problem = NameProblem(name, ui::PathLength(folder));
     if (!problem.empty()) return {false, Refusal(name, problem, "No backup was written.")};
     EncodedBackup encoded = EncodeBackup(ReadSettings(system));
     if (!encoded.tooLong.empty())
@@ -218,7 +218,7 @@ Outcome SaveBackup(const std::string& folder, const std::string& name, const COp
 
 Outcome RestoreBackup(const std::string& folder, const std::string& name, const COpSysInfo& system) {
     const char* nothing = "Nothing was restored.";
-    std::string problem = NameProblem(name, ui::CharacterCount(folder));
+    std::string problem = NameProblem(name, ui::PathLength(folder));
     if (!problem.empty()) return {false, Refusal(name, problem, nothing)};
     std::string path = BackupPath(folder, name);
     if (!IsFile(path))
@@ -270,7 +270,7 @@ Outcome DeleteBackups(const std::string& folder, const std::vector<std::string>&
     std::string told;
     size_t deleted = 0;
     for (const std::string& name : names) {
-        std::string problem = NameProblem(name, ui::CharacterCount(folder));
+        std::string problem = NameProblem(name, ui::PathLength(folder));
         if (!problem.empty())
             told += Refusal(name, problem, "It was not deleted.") + "\n";
         else if (std::string kept = DeleteBackupFile(BackupPath(folder, name), name, deleted);

@@ -27,6 +27,12 @@ size_t CharacterCount(const std::string& text, UINT codePage) {
   return count;
 }
 
+bool IsNTFamily() { return (GetVersion() & 0x80000000) == 0; }
+
+size_t PathLength(const std::string& path, UINT codePage, bool ntFamily) {
+  return ntFamily ? CharacterCount(path, codePage) : path.size();
+}
+
 std::string FolderOf(const std::string& path, UINT codePage) {
   size_t separator = LastSeparator(path, codePage);
   return separator == std::string::npos ? std::string() : path.substr(0, separator);

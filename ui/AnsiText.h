@@ -12,6 +12,11 @@ namespace ui {
 size_t NextCharacter(const std::string& text, size_t at, UINT codePage = CP_ACP);
 size_t CharacterCount(const std::string& text, UINT codePage = CP_ACP);
 
+bool IsNTFamily();
+// A path's length as Windows holds it to MAX_PATH: the NT family counts characters, Windows 95, 98
+// and Me count bytes.
+size_t PathLength(const std::string& path, UINT codePage = CP_ACP, bool ntFamily = IsNTFamily());
+
 // The path before its last "\" or "/"; empty text when it has none.
 std::string FolderOf(const std::string& path, UINT codePage = CP_ACP);
 // The path after its last "\" or "/"; the whole path when it has none.

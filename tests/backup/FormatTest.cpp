@@ -259,7 +259,7 @@ TEST(BackupNames, RefusesWhatCannotBeAFileOfTheBackupFolder) {
 }
 
 // In Shift-JIS the second byte of 表 (95 5C) and 能 (94 5C) is the byte of "\", that of ポ (83 7C)
-// the byte of "|"; the limit of a path counts characters, not bytes.
+// the byte of "|"; the NT family limits a path in characters, Windows 95, 98 and Me in bytes.
 TEST(BackupNames, ReadsDoubleByteNamesByCharacter) {
     struct Case { const char* name; char forbidden; };
     const Case cases[] = {{"\x95\x5c\x8e\xa6", 0},            // 表示
@@ -275,8 +275,9 @@ TEST(BackupNames, ReadsDoubleByteNamesByCharacter) {
     }
     std::string wide;
     for (int i = 0; i < 259 - 40 - 5; ++i) wide += "\x82\xa0";  // あ
-    EXPECT_EQ(NameProblem(wide, 40, 932), "");
-    EXPECT_NE(NameProblem(wide + "\x82\xa0", 40, 932), "");
+    EXPECT_EQ(NameProblem(wide, 40, 932, true), "");
+    EXPECT_NE(NameProblem(wide + "\x82\xa0", 40, 932, true), "");
+    EXPECT_NE(NameProblem(wide.substr(0, 216), 40, 932, false), "");
 }
 
 TEST(BackupNames, ListsDatFilesCaseSensitivelyWithoutTheirExtension) {
