@@ -21,16 +21,13 @@ size_t NextCharacter(const std::string& text, size_t at, UINT codePage) {
   return at + (pair ? 2 : 1);
 }
 
-size_t CharacterCount(const std::string& text, UINT codePage) {
-  size_t count = 0;
-  for (size_t at = 0; at < text.size(); at = NextCharacter(text, at, codePage)) ++count;
-  return count;
-}
-
 bool IsNTFamily() { return (GetVersion() & 0x80000000) == 0; }
 
 size_t PathLength(const std::string& path, UINT codePage, bool ntFamily) {
-  return ntFamily ? CharacterCount(path, codePage) : path.size();
+  if (!ntFamily) return path.size();
+  size_t characters = 0;
+  for (size_t at = 0; at < path.size(); at = NextCharacter(path, at, codePage)) ++characters;
+  return characters;
 }
 
 std::string FolderOf(const std::string& path, UINT codePage) {

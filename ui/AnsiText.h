@@ -10,7 +10,6 @@ namespace ui {
 
 // Where the character after the one that starts at `at` begins, as CharNextA walks.
 size_t NextCharacter(const std::string& text, size_t at, UINT codePage = CP_ACP);
-size_t CharacterCount(const std::string& text, UINT codePage = CP_ACP);
 
 bool IsNTFamily();
 // A path's length as Windows holds it to MAX_PATH: the NT family counts characters, Windows 95, 98
